@@ -1,0 +1,53 @@
+# make run  — installs what is missing, builds, starts the program (or, with
+#             no display, calculates the first example in batch mode)
+# make test — installs what is missing, builds, runs every test
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+PACKAGES = cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev libbenchmark-dev \
+           fonts-dejavu-core fonts-liberation xvfb xauth
+SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all run test deps build check-sanitize bench format clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(BUILD_DIR)/src/tarelin; \
+	else \
+	  echo "Нет дисплея: пример рассчитывается в пакетном режиме."; \
+	  echo "Оконная программа запускается так: $(BUILD_DIR)/src/tarelin (нужен графический дисплей)."; \
+	  $(BUILD_DIR)/src/tarelin --batch examples/benzene-toluene.json; \
+	fi
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+check-sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTARELIN_SANITIZE=ON -DTARELIN_BENCHMARKS=OFF
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && $$b; done; true
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD_DIR) build-sanitize

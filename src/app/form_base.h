@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class QPainter;
+class QPushButton;
+
+// Screen measures are given in twips; at 96 dpi 15 twips make one pixel.
+inline constexpr int TwipsPerPixel = 15;
+int TwipsToPixels(int twips);
+int PixelsToTwips(int pixels);
+
+// Colours as the design writes them (blue-green-red byte order).
+inline constexpr unsigned VbRed = 255;
+inline constexpr unsigned VbGreen = 65280;
+inline constexpr unsigned VbYellow = 65535;
+inline constexpr unsigned VbBlue = 16711680;
+QColor VbColor(unsigned bgr);
+
+// The fixed-pitch Cyrillic font of lists, control tables and printed text.
+QFont FixedPitchFont();
+
+// A piece of text printed on a window's surface.
+struct PrintedText {
+    int x = 0, y = 0; // twips from the client area's top-left corner
+    QString text;
+    bool bold = false;
+    QColor color = Qt::black;
+};
+
+// A window of the program. It carries its design name (Form1..Form49) as its
+// objectName, registers itself in load order, and can print text at a current
+// position in twips the way the design's screens do. Printed text is kept as
+// items, so a test reads exactly what the window shows.
+class FormBase : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormBase(const QString &designName, QWidget *parent = nullptr);
+    ~FormBase() override;
+
+    // Hides the window, takes it out of the loaded windows and deletes it
+    // once control is back in the event loop.
+    void unload();
+    bool isLoaded() const { return loaded; }
+
+    void setGeometryTwips(int left, int top, int width, int height);
+    void moveTwips(int left, int top);
+    int widthTwips() const;
+    int heightTwips() const;
+
+    // Printing on the surface.
+    int currentX = 0, currentY = 0; // twips
+    void print(const QString &text); // prints a line and moves below it
+    void printAt(int x, int y, const QString &text);
+    void setFontBold(bool bold) { printBold = bold; }
+    bool fontBold() const { return printBold; }
+    void setForeColor(const QColor &color) { printColor = color; }
+    QColor foreColor() const { return printColor; }
+    static int lineHeightTwips() { return 195; }
+    // Clears printed text and drawings and puts the current position at 0, 0.
+    void clearDrawing();
+    const QList<PrintedText> &printedTexts() const { return printed; }
+    QStringList printedLines() const;
+
+    // Controls with their design names, placed in twips.
+    QPushButton *addButton(const QString &name, const QString &caption);
+    QLabel *addLabel(const QString &name, const QString &caption = {});
+    QListWidget *addList(const QString &name);
+    static void placeTwips(QWidget *control, int left, int top, int width, int height);
+    static void moveControlTwips(QWidget *control, int left, int top);
+    static void setBackColor(QWidget *control, const QColor &color);
+    static QColor backColor(const QWidget *control);
+    static void setTextColor(QWidget *control, const QColor &color);
+
+protected:
+    // Diagrams and other drawings of the subclasses, painted under the text.
+    virtual void drawContent(QPainter &painter);
+    // Called by clearDrawing so that subclasses drop their drawings too.
+    virtual void onDrawingCleared() {}
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<PrintedText> printed;
+    bool printBold = false;
+    QColor printColor = Qt::black;
+    bool loaded = true;
+};

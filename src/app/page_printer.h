@@ -1,0 +1,4 @@
+#pragma once
+
+// Renders report pages on a printer or into a PDF file.
+class PagePrinter {};

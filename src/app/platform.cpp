@@ -1,0 +1,41 @@
+#include "platform.h"
+
+#include "window_registry.h"
+
+namespace {
+Platform *current = nullptr;
+}
+
+Platform &platform()
+{
+    Q_ASSERT(current);
+    return *current;
+}
+
+Platform *setPlatform(Platform *next)
+{
+    Platform *previous = current;
+    current = next;
+    return previous;
+}
+
+void Platform::endProgram()
+{
+    if (!ended) {
+        ended = true;
+        CloseAllForms();
+        leaveEventLoop();
+    }
+    throw ProgramEnded();
+}
+
+void Platform::throwIfEnded() const
+{
+    if (ended)
+        throw ProgramEnded();
+}
+
+void EndProgram()
+{
+    platform().endProgram();
+}

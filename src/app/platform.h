@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <exception>
+
+class FormBase;
+
+// Thrown to unwind the handler that ended the program, however deep inside a
+// loop of prompts it was. Handlers are entered through RunHandler, which
+// catches it.
+struct ProgramEnded : std::exception {
+    const char *what() const noexcept override { return "program ended"; }
+};
+
+inline constexpr unsigned RussianKeyboardLayout = 0x04190419;
+inline constexpr unsigned EnglishKeyboardLayout = 0x04090409;
+
+// Everything the program needs from the desktop: prompts, message boxes,
+// beeps, the keyboard layout, the printer, the clock and its own folder.
+// QtPlatform serves a student; a scripted platform serves the tests.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal input prompt with its top-left corner at the given position
+    // (twips from the screen's top-left corner). Empty when cancelled.
+    virtual QString prompt(const QString &title, const QString &text, QPoint twips) = 0;
+    // A modal message box with "Да" and "Нет"; true for "Да".
+    virtual bool askYesNo(const QString &title, const QString &text) = 0;
+    // Shows a design dialog (Form3, Form5 and their twins) modally until one
+    // of its buttons Command1 ("Да") or Command2 ("Нет") is pressed.
+    virtual bool runDialog(FormBase &dialog) = 0;
+    virtual void beep() = 0;
+    virtual void switchKeyboardLayout(unsigned layout) = 0;
+
+    // The printer. beginDocument opens the print dialog where there is one;
+    // false means cancelled or failed, with nothing printed.
+    virtual bool beginDocument(const QString &title) = 0;
+    virtual void printLine(const QString &line) = 0;
+    virtual void endPage() = 0;
+    // False when the document could not be finished.
+    virtual bool endDocument() = 0;
+
+    virtual QString shortDate() = 0;
+    virtual QString shortTime() = 0;
+    virtual QString programFolder() = 0;
+
+    // Ends the program: closes every window, leaves the event loop and throws
+    // ProgramEnded so that the asking handler stops too.
+    [[noreturn]] void endProgram();
+    bool hasEnded() const { return ended; }
+    // Every blocking call checks this after it returns: a handler that was
+    // waiting in a prompt while another one ended the program stops as well.
+    void throwIfEnded() const;
+
+protected:
+    virtual void leaveEventLoop() = 0;
+
+private:
+    bool ended = false;
+};
+
+Platform &platform();
+// Installs the platform for this run; the previous one is returned.
+Platform *setPlatform(Platform *next);
+
+// Runs one event handler; the end of the program unwinds to here.
+template <typename Handler> void RunHandler(Handler &&handler)
+{
+    try {
+        handler();
+    } catch (const ProgramEnded &) {
+    }
+}
+
+// Convenience wrappers for the end of the program.
+[[noreturn]] void EndProgram();

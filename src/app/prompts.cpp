@@ -1,0 +1,127 @@
+#include "prompts.h"
+
+#include "platform.h"
+
+#include "model/text.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+QString PromptValue(const QString &title, const QString &prompt, int x, int y)
+{
+    return platform().prompt(title, prompt, QPoint(x, y));
+}
+
+void ReportOutOfRange(const QString &message)
+{
+    platform().beep();
+    if (!platform().askYesNo(QStringLiteral("ОШИБКА !"), message + QStringLiteral("    Продолжаете работу ?")))
+        EndProgram();
+}
+
+int PromptCount(const QString &title, const QString &prompt, int x, int y, int low, int high,
+                const QString &message)
+{
+    for (;;) {
+        const double count = RoundedCount(NormalizeDecimal(PromptValue(title, prompt, x, y)));
+        if (count >= low && count <= high)
+            return int(count);
+        ReportOutOfRange(message);
+    }
+}
+
+QuestionDialog::QuestionDialog(const QString &designName, const QString &line1, const QString &line2)
+    : FormBase(designName)
+{
+    setWindowTitle(QStringLiteral("Внимание !"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    setGeometryTwips(0, 0, WarningDialogWidth, WarningDialogHeight);
+    setFixedSize(size());
+
+    QLabel *label1 = addLabel(QStringLiteral("Label1"), line1);
+    QLabel *label2 = addLabel(QStringLiteral("Label2"), line2);
+    placeTwips(label1, 0, 180, WarningDialogWidth, 250);
+    placeTwips(label2, 0, 480, WarningDialogWidth, 250);
+    label1->setAlignment(Qt::AlignHCenter);
+    label2->setAlignment(Qt::AlignHCenter);
+
+    QPushButton *yes = addButton(QStringLiteral("Command1"), QStringLiteral("Да"));
+    QPushButton *no = addButton(QStringLiteral("Command2"), QStringLiteral("Нет"));
+    no->setFocusPolicy(Qt::ClickFocus);
+    // Three equal gaps: left of the first button, between them, right of the second.
+    const int buttonWidth = 1200, buttonHeight = 400, top = 900;
+    const int gap = (WarningDialogWidth - 2 * buttonWidth) / 3;
+    placeTwips(yes, gap, top, buttonWidth, buttonHeight);
+    placeTwips(no, 2 * gap + buttonWidth, top, buttonWidth, buttonHeight);
+    yes->setDefault(true);
+    yes->setFocus();
+}
+
+void QuestionDialog::closeEvent(QCloseEvent *event)
+{
+    // The question needs an answer: closing the window is not one, and it
+    // must not be taken for "Нет", which may end the program.
+    if (isLoaded() && !platform().hasEnded())
+        event->ignore();
+    else
+        event->accept();
+}
+
+namespace {
+
+bool askWithDialog(const QString &designName, const QString &line1, const QString &line2, int left,
+                   int top)
+{
+    auto *dialog = new QuestionDialog(designName, line1, line2);
+    dialog->moveTwips(left, top);
+    bool answer = false;
+    try {
+        answer = platform().runDialog(*dialog);
+    } catch (const ProgramEnded &) {
+        dialog->unload();
+        throw;
+    }
+    dialog->unload();
+    return answer;
+}
+
+} // namespace
+
+void ShowWarningDialog(const QString &designName, int left, int top)
+{
+    const bool yes = askWithDialog(designName, QStringLiteral("Ошибка в исходной информации."),
+                                   QStringLiteral("Изменяете исходную информацию?"), left, top);
+    if (!yes)
+        EndProgram();
+}
+
+int WarningDialogLeftCentredOn(const FormBase &window)
+{
+    return PixelsToTwips(window.x()) + (window.widthTwips() - WarningDialogWidth) / 2;
+}
+
+bool ConfirmRemoval(const QString &designName, const QString &pointText, int left, int top)
+{
+    return askWithDialog(designName, QStringLiteral("Убираете"), pointText, left, top);
+}
+
+void ColourVerdictButton(QPushButton *button, bool faulty)
+{
+    FormBase::setBackColor(button, VbColor(faulty ? VbRed : VbGreen));
+}
+
+void ColourVerdictButtons(QPushButton *accept, QPushButton *change, bool faulty)
+{
+    ColourVerdictButton(accept, faulty);
+    FormBase::setBackColor(change, VbColor(VbGreen));
+    if (faulty) {
+        change->setFocusPolicy(Qt::StrongFocus);
+        accept->setFocusPolicy(Qt::ClickFocus);
+        if (change->isVisible() && change->isEnabled())
+            change->setFocus();
+    } else {
+        accept->setFocusPolicy(Qt::StrongFocus);
+        change->setFocusPolicy(Qt::ClickFocus);
+    }
+}

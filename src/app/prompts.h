@@ -1,0 +1,46 @@
+#pragma once
+
+#include "form_base.h"
+
+#include <QString>
+
+class QPushButton;
+
+// A modal input prompt at (x, y) twips; a cancelled prompt gives "".
+QString PromptValue(const QString &title, const QString &prompt, int x, int y);
+
+// A count or a ranged value: asked until the answer (rounded half to even)
+// lies in low..high. Out of range: a beep and the "ОШИБКА !" box with the
+// message; "Да" asks again, "Нет" ends the program.
+int PromptCount(const QString &title, const QString &prompt, int x, int y, int low, int high,
+                const QString &message);
+
+// The "ОШИБКА !" box of a ranged prompt: a beep, then "Да" returns so that
+// the caller asks again, "Нет" ends the program.
+void ReportOutOfRange(const QString &message);
+
+// The two-button "Внимание !" dialogs: the warning after a failed check
+// (Form3 and its twins) and the removal question (Form5 and its twins).
+class QuestionDialog : public FormBase {
+    Q_OBJECT
+public:
+    QuestionDialog(const QString &designName, const QString &line1, const QString &line2);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
+
+// The warning dialog after a failed check, its top-left corner at
+// (left, top) twips. Returns on "Да" (go and correct); "Нет" ends the program.
+void ShowWarningDialog(const QString &designName, int left, int top);
+// Left edge that centres the warning dialog on a window.
+int WarningDialogLeftCentredOn(const FormBase &window);
+inline constexpr int WarningDialogWidth = 4800;
+inline constexpr int WarningDialogHeight = 1800;
+
+// The removal dialog: "Убираете" and the point in question. True for "Да".
+bool ConfirmRemoval(const QString &designName, const QString &pointText, int left, int top);
+
+// Verdict colours of a check.
+void ColourVerdictButtons(QPushButton *accept, QPushButton *change, bool faulty);
+void ColourVerdictButton(QPushButton *button, bool faulty);

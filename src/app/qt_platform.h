@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QList>
+#include <memory>
+
+class PagePrinter;
+
+// The platform of a student at a desktop: Qt's dialogs with Russian buttons,
+// the system beep, the system print dialog.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    QString prompt(const QString &title, const QString &text, QPoint twips) override;
+    bool askYesNo(const QString &title, const QString &text) override;
+    bool runDialog(FormBase &dialog) override;
+    void beep() override;
+    void switchKeyboardLayout(unsigned layout) override;
+
+    bool beginDocument(const QString &title) override;
+    void printLine(const QString &line) override;
+    void endPage() override;
+    bool endDocument() override;
+
+    QString shortDate() override;
+    QString shortTime() override;
+    QString programFolder() override;
+
+    // The layouts requested so far; the desktop has no call to switch them.
+    QList<unsigned> requestedLayouts;
+
+protected:
+    void leaveEventLoop() override;
+
+private:
+    std::unique_ptr<PagePrinter> printer;
+};
+
+// Loads Qt's own Russian translation so that standard dialogs speak Russian.
+void InstallRussianTranslation();

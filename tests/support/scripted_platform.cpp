@@ -1,0 +1,148 @@
+#include "scripted_platform.h"
+
+#include "form_base.h"
+#include "window_registry.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QTest>
+
+ScriptedPlatform::ScriptedPlatform() = default;
+ScriptedPlatform::~ScriptedPlatform() = default;
+
+ScriptedPlatform &ScriptedPlatform::answer(const QString &text)
+{
+    promptAnswers.enqueue(text);
+    return *this;
+}
+
+ScriptedPlatform &ScriptedPlatform::answers(const QStringList &texts)
+{
+    for (const QString &text : texts)
+        answer(text);
+    return *this;
+}
+
+ScriptedPlatform &ScriptedPlatform::cancel()
+{
+    promptAnswers.enqueue(QString());
+    return *this;
+}
+
+ScriptedPlatform &ScriptedPlatform::yes()
+{
+    yesNoAnswers.enqueue(true);
+    return *this;
+}
+
+ScriptedPlatform &ScriptedPlatform::no()
+{
+    yesNoAnswers.enqueue(false);
+    return *this;
+}
+
+QString ScriptedPlatform::prompt(const QString &title, const QString &text, QPoint twips)
+{
+    throwIfEnded();
+    events << QStringLiteral("prompt:") + title;
+    if (promptAnswers.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected prompt \"%1\" / \"%2\"").arg(title, text)), __FILE__,
+                     __LINE__);
+        throw ProgramEnded();
+    }
+    const QString answer = promptAnswers.dequeue();
+    prompts.append({title, text, twips, answer});
+    return answer.isNull() ? QString() : answer;
+}
+
+bool ScriptedPlatform::askYesNo(const QString &title, const QString &text)
+{
+    throwIfEnded();
+    events << QStringLiteral("question:") + title;
+    if (yesNoAnswers.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected question \"%1\" / \"%2\"").arg(title, text)), __FILE__,
+                     __LINE__);
+        throw ProgramEnded();
+    }
+    const bool answer = yesNoAnswers.dequeue();
+    questions.append({title, text, answer});
+    return answer;
+}
+
+bool ScriptedPlatform::runDialog(FormBase &dialog)
+{
+    throwIfEnded();
+    events << QStringLiteral("dialog:") + dialog.objectName();
+    QStringList labels;
+    for (const QString &name : {QStringLiteral("Label1"), QStringLiteral("Label2")})
+        if (auto *label = dialog.findChild<QLabel *>(name))
+            labels << label->text();
+    if (yesNoAnswers.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected dialog %1 %2").arg(dialog.objectName(), labels.join(u' '))),
+                     __FILE__, __LINE__);
+        throw ProgramEnded();
+    }
+    const bool answer = yesNoAnswers.dequeue();
+    dialogs.append({dialog.objectName(), labels, QPoint(PixelsToTwips(dialog.x()), PixelsToTwips(dialog.y())), answer});
+    return answer;
+}
+
+void ScriptedPlatform::beep()
+{
+    ++beeps;
+    events << QStringLiteral("beep");
+}
+
+void ScriptedPlatform::switchKeyboardLayout(unsigned layout)
+{
+    layouts.append(layout);
+}
+
+bool ScriptedPlatform::beginDocument(const QString &)
+{
+    if (printerCancels)
+        return false;
+    documentOpen = true;
+    currentPage.clear();
+    return true;
+}
+
+void ScriptedPlatform::printLine(const QString &line)
+{
+    currentPage << line;
+}
+
+void ScriptedPlatform::endPage()
+{
+    printedPages << currentPage;
+    currentPage.clear();
+}
+
+bool ScriptedPlatform::endDocument()
+{
+    if (!currentPage.isEmpty())
+        endPage();
+    documentOpen = false;
+    ++documentsPrinted;
+    return true;
+}
+
+ScriptedSession::ScriptedSession()
+    : scripted(new ScriptedPlatform)
+    , previous(setPlatform(scripted))
+{
+}
+
+ScriptedSession::~ScriptedSession()
+{
+    DisposeAllForms();
+    setPlatform(previous);
+    delete scripted;
+}
+
+void DisposeAllForms()
+{
+    CloseAllForms();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

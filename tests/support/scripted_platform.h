@@ -1,0 +1,101 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QList>
+#include <QPoint>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+// A platform for tests: prompts and questions are answered from queues, and
+// everything the program asks, shows, beeps or prints is recorded. A prompt
+// or question the script did not expect fails the test loudly.
+class ScriptedPlatform : public Platform {
+public:
+    struct Prompt {
+        QString title, text;
+        QPoint position; // twips
+        QString answer;
+    };
+    struct Question {
+        QString title, text;
+        bool answer;
+    };
+    struct Dialog {
+        QString name;          // Form3, Form5, ...
+        QStringList labels;    // Label1, Label2 captions
+        QPoint position;       // twips
+        bool answer;
+    };
+
+    ScriptedPlatform();
+    ~ScriptedPlatform() override;
+
+    // The script. A null QString answer means a cancelled prompt.
+    ScriptedPlatform &answer(const QString &text);
+    ScriptedPlatform &answers(const QStringList &texts);
+    ScriptedPlatform &cancel();
+    ScriptedPlatform &yes();
+    ScriptedPlatform &no();
+    // Dialog windows (Form3, Form5, ...) are answered from the same queue of
+    // yes/no answers as message boxes.
+
+    QString prompt(const QString &title, const QString &text, QPoint twips) override;
+    bool askYesNo(const QString &title, const QString &text) override;
+    bool runDialog(FormBase &dialog) override;
+    void beep() override;
+    void switchKeyboardLayout(unsigned layout) override;
+    bool beginDocument(const QString &title) override;
+    void printLine(const QString &line) override;
+    void endPage() override;
+    bool endDocument() override;
+    QString shortDate() override { return date; }
+    QString shortTime() override { return time; }
+    QString programFolder() override { return folder; }
+
+    // What happened.
+    QList<Prompt> prompts;
+    QList<Question> questions;
+    QList<Dialog> dialogs;
+    QList<unsigned> layouts;
+    int beeps = 0;
+    // Events in order: "prompt:TITLE", "beep", "question:TITLE", "dialog:FormN".
+    QStringList events;
+    QList<QStringList> printedPages; // the pages of finished documents
+    QStringList currentPage;
+    bool printerCancels = false; // beginDocument answers "cancelled"
+    int documentsPrinted = 0;
+
+    QString date = QStringLiteral("08.12.2026");
+    QString time = QStringLiteral("21:00");
+    QString folder;
+
+    bool unansweredPromptsLeft() const { return !promptAnswers.isEmpty(); }
+    bool unansweredQuestionsLeft() const { return !yesNoAnswers.isEmpty(); }
+    int pendingPrompts() const { return int(promptAnswers.size()); }
+
+protected:
+    void leaveEventLoop() override {}
+
+private:
+    QQueue<QString> promptAnswers;
+    QQueue<bool> yesNoAnswers;
+    bool documentOpen = false;
+};
+
+// Installs a fresh scripted platform for one test and removes it afterwards.
+class ScriptedSession {
+public:
+    ScriptedSession();
+    ~ScriptedSession();
+    ScriptedPlatform &platform() { return *scripted; }
+    ScriptedPlatform *operator->() { return scripted; }
+
+private:
+    ScriptedPlatform *scripted;
+    Platform *previous;
+};
+
+// Unloads every window and lets Qt delete them.
+void DisposeAllForms();
