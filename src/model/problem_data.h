@@ -31,10 +31,17 @@ struct EquilibriumTable {
     int BadPoint = 0;
 };
 
+inline constexpr int MaxFeedParameters = 11;
+
 struct FeedSpec {
     int Condition = BoilingLiquidFeed;
     QString Text[FeedValueCount + 1];
     float Value[FeedValueCount + 1] = {};
+    // The prompts of the chosen condition and the answers in prompt order,
+    // before they are copied into Text and Value.
+    QString Label[MaxFeedParameters + 1];
+    QString EntryText[MaxFeedParameters + 1];
+    float EntryValue[MaxFeedParameters + 1] = {};
 };
 
 // Element numbers of FeedSpec.Value / FeedSpec.Text.
@@ -103,6 +110,16 @@ struct StageState {
     float SavedStageCount = 0.0f, SavedFeedStage = 0.0f;
 };
 
+// How the last calculation ended.
+enum class CalculationOutcome {
+    NotCalculated,
+    Complete,
+    HeatBalanceFailure,      // Qw <= 0
+    RefluxBelowMinimum,      // the constant-molar-flow count did not reach the top
+    ExactRefluxBelowMinimum, // the exact count did not; MinimumReflux holds Rmin
+    InvalidData,             // data the calculation cannot handle (see InvalidReason)
+};
+
 struct ProblemData {
     QString Names[4]; // 1: student and group, 2: more volatile, 3: less volatile component
     EquilibriumTable Equilibrium;
@@ -113,6 +130,11 @@ struct ProblemData {
     SolutionHeatCapacitySet SolutionHeatCapacity;
     CalculationResults Results;
     StageState Stage;
+
+    CalculationOutcome Outcome = CalculationOutcome::NotCalculated;
+    QString InvalidReason; // the message for CalculationOutcome::InvalidData
+    float MinimumReflux = 0.0f;
+    bool CalculationDone = false; // a calculation ran and its report is not printed yet
 
     int BadPointIndex = 0;   // verdict of the last thermal-table or feed check
     int CurrentComponent = 1; // component, or solution temperature, on screen
