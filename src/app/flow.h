@@ -15,6 +15,10 @@ void EnterEquilibriumData();
 // equilibrium table has been accepted on the first-entry road.
 void ShowFeedConditionWindow();
 
+// The heat-of-mixing question Form9, once the feed data have been accepted
+// on the first-entry road; the thermal data sets follow one another from there.
+void AskMixingHeatQuestion();
+
 // Closes the entry windows, calculates and shows the results window Form23.
 void RunCalculation();
 

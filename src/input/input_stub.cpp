@@ -4,3 +4,8 @@
 void ShowFeedConditionWindow()
 {
 }
+
+// Hand-over point until the heat-of-mixing screens exist.
+void AskMixingHeatQuestion()
+{
+}
