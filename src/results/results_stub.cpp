@@ -1,10 +1,6 @@
 #include "app/flow.h"
 
-// Hand-over points until the results window and the menus exist.
+// Hand-over point until the results window exists.
 void RunCalculation()
-{
-}
-
-void ShowChangeDataMenu()
 {
 }

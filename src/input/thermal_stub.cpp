@@ -1,10 +1,5 @@
 #include "app/flow.h"
 
-// Hand-over point until the feed-condition window exists.
-void ShowFeedConditionWindow()
-{
-}
-
 // Hand-over point until the heat-of-mixing screens exist.
 void AskMixingHeatQuestion()
 {
