@@ -5,6 +5,23 @@
 // Sorting and checking of the thermal property tables. Every check stores its
 // verdict in BadPointIndex (the first faulty point, 0 when valid) and returns it.
 
+// Limits of the checks, compared as single-precision numbers.
+inline constexpr float MaxMixingHeat = 30000.0f;            // kJ/kmol, either sign
+inline constexpr float VaporHeatCapacityLowestT = -283.14f; // °C
+inline constexpr float LowestVaporHeatCapacity = 0.39999f;  // kJ/(kg·K)
+inline constexpr float HighestVaporHeatCapacity = 4.0f;
+inline constexpr float VaporizationHeatLowestT = -273.14f; // °C
+inline constexpr float LowestVaporizationHeat = 20.0f;     // kJ/kg
+inline constexpr float HighestVaporizationHeat = 3000.0f;
+inline constexpr float LowestSolutionHeatCapacity = 5.0f; // kJ/(kmol·K)
+inline constexpr float HighestSolutionHeatCapacity = 3000.0f;
+inline constexpr float HighestTableT = 400.0f; // °C, every table
+// A solution temperature as first typed, and any other single temperature
+// typed on a table screen (the heat-of-mixing temperature, a corrected
+// solution temperature).
+inline constexpr float LowestSolutionTemperature = -273.15f;
+inline constexpr float LowestTableTemperature = -273.0f;
+
 void SortMixingHeatTable(ProblemData &data);
 int CheckMixingHeatTable(ProblemData &data);
 
@@ -18,3 +35,7 @@ int CheckVaporizationHeatTable(ProblemData &data, int component);
 void SortSolutionTemperatures(ProblemData &data);
 void SortSolutionHeatCapacityTable(ProblemData &data, int temperature);
 int CheckSolutionHeatCapacityTable(ProblemData &data, int temperature);
+
+// The ranges of single temperatures that are asked again until they fit.
+bool SolutionTemperatureInRange(float celsius);
+bool TableTemperatureInRange(float celsius);
