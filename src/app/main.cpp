@@ -6,6 +6,32 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QStyleFactory>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// For the start-up benchmark: reports the start screen's first paint on
+// standard output and leaves the program.
+class FirstPaintProbe : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !reported) {
+            reported = true;
+            std::printf("first-paint\n");
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool reported = false;
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -26,6 +52,8 @@ int main(int argc, char *argv[])
     setPlatform(&desktop);
 
     auto *start = new StartScreen;
+    if (qEnvironmentVariableIsSet("TARELIN_EXIT_AFTER_FIRST_PAINT"))
+        start->installEventFilter(new FirstPaintProbe(start));
     start->show();
     const int status = app.exec();
     CloseAllForms();
