@@ -1,0 +1,182 @@
+#include "change_data_menu.h"
+
+#include "flow.h"
+#include "platform.h"
+#include "window_registry.h"
+
+#include "engine/thermal_tables.h"
+#include "model/problem_data.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+const char *const Captions[] = {
+    "",
+    "РАВНОВЕСНЫЕ ДАННЫЕ",
+    "В КАКОМ ВИДЕ ПОСТУПАЕТ ИСХОДНАЯ СМЕСЬ В КОЛОННУ?",
+    "   ЗАВИСИМОСТЬ ТЕПЛОТ СМЕШЕНИЯ ОТ КОНЦЕНТРАЦИИ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТА",
+    "     ЗАВИСИМОСТЬ ТЕПЛОЕМКОСТИ ОТ ТЕМПЕРАТУРЫ        ДЛЯ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТА В ГАЗООБРАЗНОМ СОСТОЯНИИ",
+    "    ЗАВИСИМОСТЬ ТЕПЛОЕМКОСТИ ОТ ТЕМПЕРАТУРЫ        ДЛЯ МЕНЕЕ ЛЕТУЧЕГО КОМПОНЕНТА В ГАЗООБРАЗНОМ СОСТОЯНИИ",
+    "   ЗАВИСИМОСТЬ ТЕПЛОТ ИСПАРЕНИЯ ОТ ТЕМПЕРАТУРЫ           ДЛЯ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТА",
+    "   ЗАВИСИМОСТЬ ТЕПЛОТ ИСПАРЕНИЯ ОТ ТЕМПЕРАТУРЫ             ДЛЯ МЕНЕЕ ЛЕТУЧЕГО КОМПОНЕНТА",
+    "     ЗАВИСИМОСТЬ ТЕПЛОЕМКОСТИ РАСТВОРА ОТ   КОНЦЕНТРАЦИИ  БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТА",
+    "РАСЧЕТ С ИЗМЕНЕННЫМИ ДАННЫМИ",
+    "ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ",
+};
+
+constexpr int ButtonLeft = 4000;
+constexpr int ButtonWidth = 6400;
+constexpr int FirstButtonTop = 900;
+
+} // namespace
+
+ChangeDataMenu::ChangeDataMenu()
+    : FormBase(QStringLiteral("Form24"))
+{
+    setWindowTitle(QStringLiteral("Изменение исходной информации"));
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    setGeometry(0, 0, area.width(), area.height());
+
+    auto *title = addLabel(QStringLiteral("Label1"), QStringLiteral("Изменение исходной информации"));
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+    placeTwips(title, ButtonLeft, 300, ButtonWidth, 200);
+
+    entered = addLabel(QStringLiteral("Label2"), QStringLiteral("Данные введены"));
+    notEntered = addLabel(QStringLiteral("Label3"), QStringLiteral("Данные не введены"));
+    for (QLabel *legend : {entered, notEntered}) {
+        legend->setAlignment(Qt::AlignCenter);
+        legend->setFrameShape(QFrame::Box);
+    }
+    placeTwips(entered, ButtonLeft, 500, ButtonWidth / 2 - 100, 250);
+    placeTwips(notEntered, ButtonLeft + ButtonWidth / 2 + 100, 500, ButtonWidth / 2 - 100, 250);
+
+    // Ten rows share the height left under the heading: the step between
+    // rows is (height - 4000) / 20, and each button takes two steps less a gap.
+    const int step = std::max(250, (heightTwips() - 4000) / 20);
+    for (int i = 1; i <= 10; ++i) {
+        buttons[i] = addButton(QStringLiteral("Command%1").arg(i), QString::fromUtf8(Captions[i]));
+        placeTwips(buttons[i], ButtonLeft, FirstButtonTop + (i - 1) * 2 * step, ButtonWidth, 2 * step - 60);
+    }
+    using Handler = void (ChangeDataMenu::*)();
+    static constexpr Handler handlers[] = {
+        nullptr,
+        &ChangeDataMenu::Command1_Click, &ChangeDataMenu::Command2_Click, &ChangeDataMenu::Command3_Click,
+        &ChangeDataMenu::Command4_Click, &ChangeDataMenu::Command5_Click, &ChangeDataMenu::Command6_Click,
+        &ChangeDataMenu::Command7_Click, &ChangeDataMenu::Command8_Click, &ChangeDataMenu::Command9_Click,
+        &ChangeDataMenu::Command10_Click,
+    };
+    for (int i = 1; i <= 10; ++i) {
+        const Handler handler = handlers[i];
+        connect(buttons[i], &QPushButton::clicked, this, [this, handler] { RunHandler([=] { (this->*handler)(); }); });
+    }
+}
+
+void ChangeDataMenu::refresh()
+{
+    const ProblemData &data = problem();
+    const bool mixing = data.MixingHeat.Present;
+    const bool vapour = data.VaporHeatCapacity.Present;
+
+    setBackColor(entered, enteredColour());
+    setBackColor(notEntered, notEnteredColour());
+    setBackColor(buttons[10], exitColour());
+    const bool legendNeeded = !(mixing && vapour);
+    entered->setVisible(legendNeeded);
+    notEntered->setVisible(legendNeeded);
+
+    buttons[2]->setText(QString::fromUtf8(Captions[2]));
+    for (int i : {1, 2, 6, 7, 8, 9})
+        setBackColor(buttons[i], enteredColour());
+    setBackColor(buttons[3], mixing ? enteredColour() : notEnteredColour());
+    setBackColor(buttons[4], vapour ? enteredColour() : notEnteredColour());
+    setBackColor(buttons[5], vapour ? enteredColour() : notEnteredColour());
+    for (int i = 1; i <= 10; ++i)
+        buttons[i]->setVisible(true);
+}
+
+void ShowChangeDataMenu()
+{
+    auto *menu = FindForm<ChangeDataMenu>(QStringLiteral("Form24"));
+    if (!menu)
+        menu = new ChangeDataMenu;
+    menu->refresh();
+    // The calculation interpolates over the solution temperatures in
+    // ascending order, whatever order a change left them in.
+    SortSolutionTemperatures(problem());
+    menu->show();
+    menu->raise();
+}
+
+void ChangeDataMenu::leaveMenu()
+{
+    unload();
+    CloseOtherForms();
+}
+
+void ChangeDataMenu::Command1_Click()
+{
+    leaveMenu();
+    OpenEquilibriumChange();
+}
+
+void ChangeDataMenu::Command2_Click()
+{
+    leaveMenu();
+    OpenFeedChange();
+}
+
+void ChangeDataMenu::Command3_Click()
+{
+    leaveMenu();
+    OpenMixingHeatChange();
+}
+
+void ChangeDataMenu::Command4_Click()
+{
+    leaveMenu();
+    OpenVaporHeatCapacityChange(1);
+}
+
+void ChangeDataMenu::Command5_Click()
+{
+    leaveMenu();
+    OpenVaporHeatCapacityChange(2);
+}
+
+void ChangeDataMenu::Command6_Click()
+{
+    leaveMenu();
+    OpenVaporizationHeatChange(1);
+}
+
+void ChangeDataMenu::Command7_Click()
+{
+    leaveMenu();
+    OpenVaporizationHeatChange(2);
+}
+
+void ChangeDataMenu::Command8_Click()
+{
+    leaveMenu();
+    OpenSolutionHeatCapacityChange();
+}
+
+void ChangeDataMenu::Command9_Click()
+{
+    leaveMenu();
+    RunCalculation();
+}
+
+void ChangeDataMenu::Command10_Click()
+{
+    leaveMenu();
+    EndProgram();
+}

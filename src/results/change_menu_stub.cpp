@@ -1,6 +1,0 @@
-#include "app/flow.h"
-
-// Hand-over point until the change-data menu exists.
-void ShowChangeDataMenu()
-{
-}

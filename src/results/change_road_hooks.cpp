@@ -1,0 +1,9 @@
+#include "app/flow.h"
+
+// Change roads whose screens are not wired yet.
+void OpenEquilibriumChange() {}
+void OpenFeedChange() {}
+void OpenMixingHeatChange() {}
+void OpenVaporHeatCapacityChange(int) {}
+void OpenVaporizationHeatChange(int) {}
+void OpenSolutionHeatCapacityChange() {}
