@@ -1,4 +1,4 @@
-#include "change_data_menu.h"
+#include "results/change_data_menu.h"
 #include "flow.h"
 #include "window_registry.h"
 
