@@ -1,0 +1,152 @@
+#include "stage_count.h"
+
+#include "properties.h"
+#include "regula_falsi.h"
+
+namespace {
+
+double result(const ProblemData &data, ResultElement element)
+{
+    return data.Results(element);
+}
+
+double feed(const ProblemData &data, FeedElement element)
+{
+    return data.Feed.Value[element];
+}
+
+// The vapour ordinate above which the rectifying section begins.
+float feedSwitchY(ProblemData &data, bool exactMode)
+{
+    if (exactMode) {
+        const float ys = SolveRegulaFalsi([&](float y) { return FeedLineFunction(data, y); },
+                                          data.Results(ResWF), data.Feed.Value[FeedXD]);
+        return MassToMoleFraction(data, ys);
+    }
+    const double FI = result(data, ResFI);
+    const double R = feed(data, FeedR);
+    return float(((1.0 - FI) * result(data, ResXDm) + R * result(data, ResXF)) / (R + 1.0 - FI));
+}
+
+// Molar feed flow over molar distillate flow.
+float feedToDistillateRatio(const ProblemData &data)
+{
+    const double molarFeed = result(data, ResF) / MixtureMolarMass(data, data.Results(ResWF));
+    const double molarDistillate = result(data, ResD) / MixtureMolarMass(data, data.Feed.Value[FeedXD]);
+    return float(molarFeed / molarDistillate);
+}
+
+// McCabe–Thiele: the operating line of the section the stage belongs to.
+float constantFlowNextLiquid(const ProblemData &data)
+{
+    const double y = data.Stage.StageY;
+    const double R = feed(data, FeedR);
+    if (data.Stage.PastFeed)
+        return float(((R + 1.0) * y - result(data, ResXDm)) / R);
+    const double f = data.Stage.FeedToDistillateRatio;
+    const double FI = result(data, ResFI);
+    return float(((R + 1.0 - f * FI) * y + (f - 1.0) * result(data, ResXWm)) / (R + f * (1.0 - FI)));
+}
+
+// Ponchon–Savarit: the liquid on the line through the pole and the vapour.
+float exactNextLiquid(ProblemData &data)
+{
+    StageState &stage = data.Stage;
+    PoleLine line;
+    line.vapourFraction = MoleToMassFraction(data, stage.StageY);
+    line.vapourEnthalpy = VapourEnthalpy(data, line.vapourFraction, stage.EqTemperature);
+    stage.StageVapourEnthalpy = line.vapourEnthalpy;
+
+    const double ym = line.vapourFraction;
+    const double HV = line.vapourEnthalpy;
+    if (stage.PastFeed) {
+        // Top pole (xD, hD + Qc/D).
+        const double poleEnthalpy = result(data, ResHD) + result(data, ResQc) / result(data, ResD);
+        line.slope = float((HV - poleEnthalpy) / (ym - feed(data, FeedXD)));
+    } else {
+        // Bottom pole (xW, hW − Qw/W).
+        line.slope = float((result(data, ResQw) / result(data, ResW) + HV - result(data, ResHW)) /
+                           (ym - feed(data, FeedXW)));
+    }
+    stage.PoleLineSlope = line.slope;
+
+    const float xm = SolveRegulaFalsi([&](float x) { return PoleLineFunction(data, line, x); },
+                                      MoleToMassFraction(data, stage.StageX), line.vapourFraction);
+    return MassToMoleFraction(data, xm);
+}
+
+} // namespace
+
+bool CountStages(ProblemData &data, bool exactMode)
+{
+    StageState &stage = data.Stage;
+    stage.ReachedTop = false;
+    stage.PastFeed = false;
+    stage.FeedSwitchY = feedSwitchY(data, exactMode);
+    stage.FeedToDistillateRatio = feedToDistillateRatio(data);
+
+    const float topVapour = data.Results(ResXDm);
+    stage.StageX = data.Results(ResXWm); // the liquid leaving the lowest stage is the bottoms
+    int n = 0;
+    do {
+        ++n;
+        EquilibriumPoint(data, false, stage.StageX);
+        // The feed test comes first: the top stage can be the feed stage too.
+        if (!stage.PastFeed && stage.StageY > stage.FeedSwitchY) {
+            stage.PastFeed = true;
+            data.Results(ResNf) = float(n);
+        }
+        if (stage.StageY > topVapour) {
+            data.Results(ResN) = float(n);
+            stage.ReachedTop = true;
+        }
+        if (!stage.ReachedTop)
+            stage.StageX = NextStageLiquid(data, exactMode);
+    } while (n < MaxStages && !stage.ReachedTop);
+    return stage.ReachedTop;
+}
+
+float NextStageLiquid(ProblemData &data, bool exactMode)
+{
+    return exactMode ? exactNextLiquid(data) : constantFlowNextLiquid(data);
+}
+
+float PoleLineFunction(ProblemData &data, const PoleLine &line, float x)
+{
+    EquilibriumPoint(data, false, MassToMoleFraction(data, x));
+    const double liquid = LiquidEnthalpy(data, x, data.Stage.EqTemperature);
+    return float(line.vapourEnthalpy - double(line.slope) * (double(line.vapourFraction) - x) - liquid);
+}
+
+float FeedLineFunction(ProblemData &data, float y)
+{
+    EquilibriumPoint(data, true, MassToMoleFraction(data, y));
+    const double H = VapourEnthalpy(data, y, data.Stage.EqTemperature);
+    const double wF = result(data, ResWF);
+    const double xD = feed(data, FeedXD);
+    const double topPole = result(data, ResQc) / result(data, ResD) + result(data, ResHD);
+    return float(topPole * (y - wF) - (y - xD) * result(data, ResHF) - (xD - wF) * H);
+}
+
+std::optional<float> MinimumRefluxRatio(ProblemData &data)
+{
+    StageState &stage = data.Stage;
+    const double x = MoleToMassFraction(data, stage.StageX);
+    EquilibriumPoint(data, false, stage.StageX);
+    const double y = MoleToMassFraction(data, stage.StageY);
+    const float T = stage.EqTemperature;
+    stage.PinchLiquidEnthalpy = LiquidEnthalpy(data, float(x), T);
+    const double hL = stage.PinchLiquidEnthalpy;
+    const double HV = stage.StageVapourEnthalpy;
+    const double Qc = result(data, ResQc);
+    if (y == x || Qc == 0.0)
+        return std::nullopt;
+    // The top pole of the tie line through the pinch, at the distillate.
+    const double hP = hL + (HV - hL) * (feed(data, FeedXD) - x) / (y - x);
+    const double Rmin =
+        (hP - result(data, ResHD)) * (feed(data, FeedR) + 1.0) * result(data, ResD) / Qc - 1.0;
+    const float stored = float(Rmin);
+    if (!std::isfinite(stored))
+        return std::nullopt;
+    return stored;
+}
