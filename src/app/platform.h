@@ -28,6 +28,9 @@ public:
     virtual QString prompt(const QString &title, const QString &text, QPoint twips) = 0;
     // A modal message box with "Да" and "Нет"; true for "Да".
     virtual bool askYesNo(const QString &title, const QString &text) = 0;
+    // A modal message box with "ОК" only, for news the student just has to
+    // read (a print that did not happen).
+    virtual void showMessage(const QString &title, const QString &text) = 0;
     // Shows a design dialog (Form3, Form5 and their twins) modally until one
     // of its buttons Command1 ("Да") or Command2 ("Нет") is pressed.
     virtual bool runDialog(FormBase &dialog) = 0;

@@ -59,6 +59,15 @@ bool QtPlatform::askYesNo(const QString &title, const QString &text)
     return box.clickedButton() == yes;
 }
 
+void QtPlatform::showMessage(const QString &title, const QString &text)
+{
+    throwIfEnded();
+    QMessageBox box(QMessageBox::Information, title, text);
+    box.addButton(QStringLiteral("ОК"), QMessageBox::AcceptRole);
+    box.exec();
+    throwIfEnded();
+}
+
 bool QtPlatform::runDialog(FormBase &dialog)
 {
     throwIfEnded();

@@ -16,6 +16,7 @@ public:
 
     QString prompt(const QString &title, const QString &text, QPoint twips) override;
     bool askYesNo(const QString &title, const QString &text) override;
+    void showMessage(const QString &title, const QString &text) override;
     bool runDialog(FormBase &dialog) override;
     void beep() override;
     void switchKeyboardLayout(unsigned layout) override;

@@ -70,6 +70,13 @@ bool ScriptedPlatform::askYesNo(const QString &title, const QString &text)
     return answer;
 }
 
+void ScriptedPlatform::showMessage(const QString &title, const QString &text)
+{
+    throwIfEnded();
+    events << QStringLiteral("message:") + title;
+    messages.append({title, text});
+}
+
 bool ScriptedPlatform::runDialog(FormBase &dialog)
 {
     throwIfEnded();
@@ -104,6 +111,7 @@ bool ScriptedPlatform::beginDocument(const QString &)
     if (printerCancels)
         return false;
     documentOpen = true;
+    documentStart = printedPages.size();
     currentPage.clear();
     return true;
 }
@@ -124,6 +132,10 @@ bool ScriptedPlatform::endDocument()
     if (!currentPage.isEmpty())
         endPage();
     documentOpen = false;
+    if (printerFails) {
+        printedPages.resize(documentStart); // nothing of this document came out
+        return false;
+    }
     ++documentsPrinted;
     return true;
 }

@@ -43,6 +43,7 @@ public:
 
     QString prompt(const QString &title, const QString &text, QPoint twips) override;
     bool askYesNo(const QString &title, const QString &text) override;
+    void showMessage(const QString &title, const QString &text) override;
     bool runDialog(FormBase &dialog) override;
     void beep() override;
     void switchKeyboardLayout(unsigned layout) override;
@@ -57,14 +58,20 @@ public:
     // What happened.
     QList<Prompt> prompts;
     QList<Question> questions;
+    struct Message {
+        QString title, text;
+    };
+    QList<Message> messages;
     QList<Dialog> dialogs;
     QList<unsigned> layouts;
     int beeps = 0;
-    // Events in order: "prompt:TITLE", "beep", "question:TITLE", "dialog:FormN".
+    // Events in order: "prompt:TITLE", "beep", "question:TITLE", "dialog:FormN",
+    // "message:TITLE".
     QStringList events;
     QList<QStringList> printedPages; // the pages of finished documents
     QStringList currentPage;
     bool printerCancels = false; // beginDocument answers "cancelled"
+    bool printerFails = false;   // endDocument answers "could not finish"
     int documentsPrinted = 0;
 
     QString date = QStringLiteral("08.12.2026");
@@ -82,6 +89,7 @@ private:
     QQueue<QString> promptAnswers;
     QQueue<bool> yesNoAnswers;
     bool documentOpen = false;
+    qsizetype documentStart = 0;
 };
 
 // Installs a fresh scripted platform for one test and removes it afterwards.
