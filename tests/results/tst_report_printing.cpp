@@ -1,0 +1,183 @@
+#include "app/page_printer.h"
+#include "model/problem_data.h"
+#include "results/report/report.h"
+#include "results/report_printing.h"
+#include "support/scripted_platform.h"
+
+#include <QFile>
+#include <QFontInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A small calculated problem: the printing path does not care about the
+// figures, only that every line reaches the printer.
+ProblemData calculatedProblem()
+{
+    ProblemData data;
+    data.Names[1] = QStringLiteral("Петрова Хт-32");
+    data.Names[2] = QStringLiteral("Метанол");
+    data.Names[3] = QStringLiteral("Вода");
+    data.Equilibrium.N = 8;
+    for (int i = 1; i <= 8; ++i) {
+        data.Equilibrium.XText[i] = QString::number((i - 1) / 7.0, 'f', 3);
+        data.Equilibrium.YText[i] = QString::number(std::sqrt((i - 1) / 7.0), 'f', 3);
+        data.Equilibrium.TText[i] = QString::number(100 - 5 * (i - 1));
+    }
+    data.Feed.Condition = BoilingLiquidFeed;
+    data.Feed.Text[FeedMA] = QStringLiteral("32.04");
+    data.VaporizationHeat.N[1] = data.VaporizationHeat.N[2] = 1;
+    data.SolutionHeatCapacity.NT = 1;
+    data.SolutionHeatCapacity.N[1] = 2;
+    data.Results(ResQc) = 1234.5f;
+    data.Stage.SavedStageCount = 9;
+    data.Stage.SavedFeedStage = 4;
+    data.Results(ResN) = 10;
+    data.Results(ResNf) = 4;
+    data.Outcome = CalculationOutcome::Complete;
+    data.CalculationDone = true;
+    return data;
+}
+
+int pdfPageCount(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray pdf = file.readAll();
+    if (!pdf.startsWith("%PDF"))
+        return -1;
+    // Page objects, not the page tree (/Type /Pages).
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return int(QString::fromLatin1(pdf).count(page));
+}
+
+} // namespace
+
+class ReportPrintingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void printedLineByLine()
+    {
+        ScriptedSession session;
+        ProblemData data = calculatedProblem();
+        QVERIFY(PrintReport(data));
+        QCOMPARE(session->documentsPrinted, 1);
+        QCOMPARE(session->printedPages, BuildReport(data, session->date, session->time));
+        QVERIFY(session->messages.isEmpty());
+        // Printing leaves the once-per-calculation flag to the menu.
+        QVERIFY(data.CalculationDone);
+    }
+
+    void failedPrintReportedAndNotCounted_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("dialog cancelled") << true << "Печать отменена: отчёт не напечатан.";
+        QTest::newRow("printer failed") << false << "Принтер не смог напечатать отчёт.";
+    }
+    void failedPrintReportedAndNotCounted()
+    {
+        QFETCH(bool, cancelled);
+        QFETCH(QString, message);
+        ScriptedSession session;
+        session->printerCancels = cancelled;
+        session->printerFails = !cancelled;
+        ProblemData data = calculatedProblem();
+        QVERIFY(!PrintReport(data));
+        QCOMPARE(session->documentsPrinted, 0);
+        QVERIFY(session->printedPages.isEmpty());
+        QCOMPARE(session->messages.size(), 1);
+        QCOMPARE(session->messages.first().title, QStringLiteral("Печать результатов"));
+        QVERIFY2(session->messages.first().text.startsWith(message),
+                 qPrintable(session->messages.first().text));
+        QVERIFY(data.CalculationDone);
+
+        // The student can print again, and this time it comes out.
+        session->printerCancels = session->printerFails = false;
+        QVERIFY(PrintReport(data));
+        QCOMPARE(session->documentsPrinted, 1);
+        QCOMPARE(session->messages.size(), 1);
+    }
+
+    void textFileHasFormFeedsBetweenPages()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.txt"));
+        const QList<QStringList> pages = {{QStringLiteral("первая"), QString()}, {QStringLiteral("вторая")}};
+        QString error;
+        QVERIFY2(WriteReportFile(pages, path, &error), qPrintable(error));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), QStringLiteral("первая\n\n\fвторая\n"));
+    }
+
+    void pdfHasOnePaperPagePerReportPage_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::newRow("short pages") << 10;
+        QTest::newRow("pages longer than 75 lines") << 95;
+    }
+    void pdfHasOnePaperPagePerReportPage()
+    {
+        QFETCH(int, lines);
+        QList<QStringList> pages;
+        for (int p = 0; p < 3; ++p) {
+            QStringList page;
+            for (int i = 0; i < lines; ++i)
+                page << Spaces(15) + QString(93, u'Ж');
+            pages << page;
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.pdf"));
+        QString error;
+        QVERIFY2(WriteReportFile(pages, path, &error), qPrintable(error));
+        QCOMPARE(pdfPageCount(path), 3);
+    }
+
+    void wholeReportAsPdf()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Отчёт.PDF"));
+        QString error;
+        const ProblemData data = calculatedProblem();
+        QVERIFY2(WriteReportFile(data, path, &error), qPrintable(error));
+        QCOMPARE(pdfPageCount(path), int(BuildReport(data, SystemShortDate(), SystemShortTime()).size()));
+    }
+
+    void unwritableFileReported_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("text") << "report.txt";
+        QTest::newRow("pdf") << "report.pdf";
+    }
+    void unwritableFileReported()
+    {
+        QFETCH(QString, name);
+        const QString path = QStringLiteral("/nonexistent-folder/") + name;
+        QString error;
+        QVERIFY(!WriteReportFile(calculatedProblem(), path, &error));
+        QVERIFY2(error.startsWith(path), qPrintable(error));
+    }
+
+    void reportFontIsFixedPitchWithCyrillic()
+    {
+        const QFont font(ReportFontFamily());
+        QVERIFY(QFontInfo(font).fixedPitch());
+        const QFontMetricsF metrics(font);
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("Ж")),
+                 metrics.horizontalAdvance(QStringLiteral("i")));
+        QVERIFY(metrics.inFont(u'Ж'));
+    }
+
+    void fourDigitYearForTheDateText()
+    {
+        const QString date = SystemShortDate();
+        QVERIFY2(date.right(4).toInt() >= 2000, qPrintable(date));
+    }
+};
+
+QTEST_MAIN(ReportPrintingTest)
+#include "tst_report_printing.moc"
