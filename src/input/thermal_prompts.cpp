@@ -1,0 +1,43 @@
+#include "thermal_prompts.h"
+
+#include "app/prompts.h"
+#include "model/text.h"
+
+namespace {
+
+constexpr int CountPromptX = 2300;
+
+// A count tested as typed, so that 1.5 misses a range from 2 even though it
+// would round into it; the accepted answer is then rounded half to even.
+int PromptCountTestedBeforeRounding(const CountQuestion &q)
+{
+    for (;;) {
+        const QString typed = NormalizeDecimal(PromptValue(q.title, q.prompt, CountPromptX, q.y));
+        const double value = ParseLeadingNumber(typed);
+        if (value >= q.low && value <= q.high)
+            return int(RoundedCount(typed));
+        ReportOutOfRange(q.message);
+    }
+}
+
+} // namespace
+
+int PromptTableCount(const CountQuestion &question)
+{
+    if (question.testedBeforeRounding)
+        return PromptCountTestedBeforeRounding(question);
+    return PromptCount(question.title, question.prompt, CountPromptX, question.y, question.low, question.high,
+                       question.message);
+}
+
+TypedTemperature PromptTemperature(const QString &title, const QString &prompt, int x, int y,
+                                   const QString &message, bool (*inRange)(float))
+{
+    for (;;) {
+        const QString text = NormalizeDecimal(PromptValue(title, prompt, x, y));
+        const float value = StoredNumber(text);
+        if (inRange(value))
+            return {text, value};
+        ReportOutOfRange(message);
+    }
+}
