@@ -4,6 +4,7 @@
 #include "app/platform.h"
 #include "app/prompts.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -22,7 +23,8 @@ constexpr int EntryListTop = 1250, EntryListHeight = 1500;
 constexpr int CorrectionListTop = 2700;
 constexpr int HeadingTop = 1800, HeadingHeight = 800;
 constexpr int HighlightLeft = 400, HighlightWidth = 10000, HighlightHeight = 200;
-constexpr int HintWidth = 3300, HintHeight = 900;
+// The hint's runs of spaces break it into lines of at most 28 characters.
+constexpr int HintCharacters = 28, HintHeight = 900;
 constexpr int EndCorrectionsLeft = 4500, EndCorrectionsWidth = 3500;
 constexpr int VerdictButtonWidth = 4800, ButtonHeight = 500;
 
@@ -53,8 +55,8 @@ FeedParameterScreen::FeedParameterScreen(FeedRoad road)
     // The failing line, laid over the same line of the control table.
     highlight = addLabel(QStringLiteral("Label2"));
     highlight->setFont(FixedPitchFont());
-    highlight->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    highlight->setIndent(TwipsToPixels(TableLeft - HighlightLeft));
+    highlight->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    highlight->setContentsMargins(TwipsToPixels(TableLeft - HighlightLeft), 0, 0, 0);
     setBackColor(highlight, VbColor(VbYellow));
     setTextColor(highlight, VbColor(VbRed));
 
@@ -206,7 +208,9 @@ void FeedParameterScreen::openCorrection()
     placeList(CorrectionListTop, listHeight);
     list->setEnabled(true);
     list->show();
-    placeTwips(hint, ListLeft, CorrectionListTop + listHeight + 150, HintWidth, HintHeight);
+    const int hintWidth = QFontMetrics(hint->font()).horizontalAdvance(QString(HintCharacters, u'M')) +
+                          2 * hint->frameWidth() + 2 * hint->margin() + 2;
+    placeTwips(hint, ListLeft, CorrectionListTop + listHeight + 150, PixelsToTwips(hintWidth), HintHeight);
     placeTwips(endCorrections, EndCorrectionsLeft, CorrectionListTop + listHeight + 150, EndCorrectionsWidth,
                ButtonHeight);
     hint->show();
