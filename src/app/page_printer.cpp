@@ -1,5 +1,6 @@
 #include "page_printer.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -153,6 +154,14 @@ bool PagePrinter::finish()
 
 bool RenderPagesToPdf(const QList<QStringList> &pages, const QString &path, QString *error)
 {
+    // The PDF writer only says that it failed; the file says why.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    file.close();
     PagePrinter printer;
     printer.usePdfFile(path, QStringLiteral("Тарелин-7"));
     for (const QStringList &page : pages) {

@@ -27,7 +27,7 @@ bool writeText(const QList<QStringList> &pages, const QString &path, QString *er
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(ReportPlainText(pages).toUtf8()) < 0 || !file.flush()) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            *error = file.errorString();
         return false;
     }
     return true;
@@ -38,16 +38,10 @@ bool writePdf(const QList<QStringList> &pages, const QString &path, QString *err
     // Text on a page needs the fonts of a GUI application.
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         if (error)
-            *error = QStringLiteral("%1: PDF output needs the graphical platform").arg(path);
+            *error = QStringLiteral("PDF output needs the graphical platform");
         return false;
     }
-    QString why;
-    if (!RenderPagesToPdf(pages, path, &why)) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(path, why);
-        return false;
-    }
-    return true;
+    return RenderPagesToPdf(pages, path, error);
 }
 
 } // namespace

@@ -14,7 +14,7 @@ bool PrintReport(ProblemData &data);
 
 // The report in a file, dated now: a ".pdf" file holds the pages as the
 // printer prints them, a ".txt" file (or any other name) the lines in UTF-8
-// with a form feed between pages. False with a message in error when the
+// with a form feed between pages. False with the reason in error when the
 // file cannot be written.
 bool WriteReportFile(const ProblemData &data, const QString &path, QString *error);
 bool WriteReportFile(const QList<QStringList> &pages, const QString &path, QString *error);
