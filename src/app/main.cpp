@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStyleFactory>
 #include <QTimer>
 #include <cstdio>
@@ -39,7 +40,10 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (IsBatchInvocation(arguments)) {
-        QCoreApplication app(argc, argv);
+        // No window is shown, but a PDF report needs the fonts of a GUI
+        // application: the offscreen platform serves them without a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
         return RunBatch(app.arguments());
     }
 
