@@ -3,8 +3,11 @@
 #include "engine/calculation.h"
 #include "engine/problem_file.h"
 #include "model/problem_data.h"
+#include "results/report_printing.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -150,9 +153,17 @@ int reportInvalid(const BatchOptions &options, const QString &error)
     return InvalidProblemStatus;
 }
 
-bool writeReport(const QString &path, const ProblemData &)
+// The printed report, in a file: plain text, or PDF pages as the printer
+// prints them. Drawing PDF pages needs the fonts of a windowed application.
+bool writeReport(const QString &path, const ProblemData &data)
 {
-    write(stderr, QStringLiteral("%1: report not available\n").arg(path));
+    const bool pdf = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    QString error;
+    if (pdf && !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        error = QStringLiteral("a PDF report cannot be drawn in batch mode; name a .txt file");
+    else if (WriteReportFile(data, path, &error))
+        return true;
+    write(stderr, QStringLiteral("tarelin: %1: %2\n").arg(path, error));
     return false;
 }
 

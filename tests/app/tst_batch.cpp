@@ -1,0 +1,279 @@
+#include "engine/calculation.h"
+#include "engine/problem_file.h"
+#include "model/problem_data.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out, err;
+};
+
+Run runTarelin(const QStringList &arguments)
+{
+    // A desktop session has a runtime folder; without one Qt warns on
+    // standard error, which the program's messages share.
+    static const QTemporaryDir runtime;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TARELIN_BINARY), arguments);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.status = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QString example(const char *name)
+{
+    return QStringLiteral(TARELIN_EXAMPLES_DIR "/") + QLatin1String(name);
+}
+
+QByteArray exampleText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return file.readAll();
+}
+
+// An example with texts replaced: each change is "from|to".
+QByteArray changedExample(const QString &path, const QStringList &changes)
+{
+    QByteArray text = exampleText(path);
+    for (const QString &change : changes) {
+        const QStringList parts = change.split(u'|');
+        const QByteArray from = parts[0].toUtf8();
+        if (!text.contains(from))
+            qFatal("no %s in %s", from.constData(), qPrintable(path));
+        text.replace(from, parts[1].toUtf8());
+    }
+    return text;
+}
+
+// What the program should say: the same load and calculation in this process.
+struct Expected {
+    ProblemFileResult loaded;
+    ProblemData data;
+};
+
+std::unique_ptr<Expected> calculatedHere(const QByteArray &text)
+{
+    auto expected = std::make_unique<Expected>();
+    expected->loaded = LoadProblem(text, expected->data);
+    if (expected->loaded.ok)
+        CalculateColumn(expected->data);
+    return expected;
+}
+
+std::optional<int> stageField(const QJsonObject &object, const char *key)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (value.isNull())
+        return std::nullopt;
+    return value.toInt(-1);
+}
+
+} // namespace
+
+class BatchTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir scratch;
+
+    QString written(const QString &name, const QByteArray &text)
+    {
+        const QString path = scratch.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+private slots:
+    void commandLineFaults_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        const QString bt = example("benzene-toluene.json");
+        QTest::newRow("no file") << QStringList{"--batch"} << "tarelin: --batch needs a file name";
+        QTest::newRow("unknown option")
+            << QStringList{"--batch", bt, "--frobnicate"} << "tarelin: unknown argument: --frobnicate";
+        QTest::newRow("file before option")
+            << QStringList{bt, "--batch"} << "tarelin: unknown argument: " + bt;
+        QTest::newRow("two problems") << QStringList{"--batch", bt, "--batch", bt}
+                                      << "tarelin: only one problem file can be calculated at a time";
+        QTest::newRow("report without file")
+            << QStringList{"--batch", bt, "--report"} << "tarelin: --report needs a file name";
+        QTest::newRow("missing file") << QStringList{"--batch", "no/such/problem.json", "--json"}
+                                      << "tarelin: no/such/problem.json: No such file or directory";
+    }
+    void commandLineFaults()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Run run = runTarelin(arguments);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(QString::fromUtf8(run.err).section(u'\n', 0, 0), message);
+    }
+
+    void outcomes_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QList<int>>("stages"); // cmf, cmf feed, exact, exact feed; -1 for null
+        QTest::addColumn<bool>("minimumReflux");
+        const QString bt = example("benzene-toluene.json");
+        const QString mw = example("methanol-water-vapour-feed.json");
+        QTest::newRow("benzene-toluene")
+            << bt << QStringList() << "complete" << QList<int>{13, 7, 13, 7} << false;
+        QTest::newRow("ethanol-water") << example("ethanol-water.json") << QStringList() << "complete"
+                                       << QList<int>{7, 3, 7, 3} << false;
+        QTest::newRow("methanol-water, vapour feed")
+            << mw << QStringList() << "complete" << QList<int>{11, 5, 19, 11} << false;
+        QTest::newRow("benzene-toluene, mixture feed")
+            << example("benzene-toluene-mixture-feed.json") << QStringList() << "complete"
+            << QList<int>{13, 7, 14, 7} << false;
+        QTest::newRow("exact count falls short")
+            << bt << QStringList{"\"R\": \"3\"|\"R\": \"1,5\""} << "exact_reflux_below_minimum"
+            << QList<int>{28, 15, -1, -1} << true;
+        QTest::newRow("reflux below minimum")
+            << bt << QStringList{"\"R\": \"3\"|\"R\": \"1\""} << "reflux_below_minimum"
+            << QList<int>{-1, -1, -1, -1} << false;
+        QTest::newRow("heat balance error") << mw << QStringList{"\"R\": \"2.5\"|\"R\": \"0.1\""}
+                                            << "heat_balance_error" << QList<int>{-1, -1, -1, -1} << false;
+    }
+    void outcomes()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, changes);
+        QFETCH(QList<int>, stages);
+        QFETCH(bool, minimumReflux);
+        const QByteArray text = changedExample(file, changes);
+        const Run run = runTarelin({"--batch", written(QStringLiteral("problem.json"), text), "--json"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QByteArray());
+        QJsonParseError error;
+        const QJsonObject result = QJsonDocument::fromJson(run.out, &error).object();
+        QVERIFY2(error.error == QJsonParseError::NoError, run.out.constData());
+
+        QTEST(result.value(QLatin1String("outcome")).toString(), "outcome");
+        const char *stageKeys[] = {"cmf_stages", "cmf_feed_stage", "exact_stages", "exact_feed_stage"};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(stageField(result, stageKeys[i]).value_or(-1), stages[i]);
+        QCOMPARE(result.value(QLatin1String("min_reflux")).isNull(), !minimumReflux);
+
+        // Every result reads back as the very single the engine stored.
+        const auto here = calculatedHere(text);
+        const QJsonArray results = result.value(QLatin1String("results")).toArray();
+        QCOMPARE(results.size(), ResultCount);
+        for (int element = 1; element <= ResultCount; ++element)
+            QCOMPARE(float(results[element - 1].toDouble()), here->data.Results(element));
+        if (minimumReflux)
+            QCOMPARE(float(result.value(QLatin1String("min_reflux")).toDouble()), here->data.MinimumReflux);
+    }
+
+    void resultLines_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<QString>("lastLine");
+        QTest::newRow("boiling liquid")
+            << example("benzene-toluene.json") << QStringList() << " РЕЗУЛЬТАТЫ РАСЧЕТА"
+            << "НОМЕР СТУПЕНИ ПИТАНИЯ (СЧИТАЯ СНИЗУ)           7";
+        QTest::newRow("exact count falls short")
+            << example("benzene-toluene.json") << QStringList{"\"R\": \"3\"|\"R\": \"1.5\""}
+            << " РЕЗУЛЬТАТЫ РАСЧЕТА"
+            << "МИНИМАЛЬНОЕ ФЛЕГМОВОЕ ЧИСЛО                 1.6389";
+    }
+    void resultLines()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, changes);
+        const QByteArray text = changedExample(file, changes);
+        const Run run = runTarelin({"--batch", written(QStringLiteral("lines.json"), text)});
+        QCOMPARE(run.status, 0);
+        QStringList lines = QString::fromUtf8(run.out).split(u'\n');
+        QCOMPARE(lines.takeLast(), QString()); // every line ends with a line feed
+        QTEST(lines.first(), "firstLine");
+        QTEST(lines.last(), "lastLine");
+
+        const auto here = calculatedHere(text);
+        QStringList screen;
+        for (const ResultLine &line : ResultScreenLines(here->data))
+            screen << line.text;
+        QCOMPARE(lines, screen);
+    }
+
+    void invalidProblems_data()
+    {
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QString>("message"); // empty: the engine's own message
+        QTest::newRow("refused file") << QStringList{"\"student\": \"иванов хт-31\",|"} << "student: missing";
+        QTest::newRow("faulty point")
+            << QStringList{"[\"0.3\", \"0.511\", \"98.6\"]|[\"0.3\", \"1.511\", \"98.6\"]"}
+            << "equilibrium.points: point 5 fails the check (X[5] = 0.3, Y[5] = ???, T[5] = 98.6)";
+        QTest::newRow("zero reflux") << QStringList{"\"R\": \"3\"|\"R\": \"0\""} << QString();
+        QTest::newRow("no distillate") << QStringList{"\"xW\": \"0.02\"|\"xW\": \"0.4\""} << QString();
+    }
+    void invalidProblems()
+    {
+        QFETCH(QStringList, changes);
+        QFETCH(QString, message);
+        const QByteArray text = changedExample(example("benzene-toluene.json"), changes);
+        if (message.isEmpty()) {
+            const auto here = calculatedHere(text);
+            QVERIFY(here->loaded.ok);
+            QCOMPARE(here->data.Outcome, CalculationOutcome::InvalidData);
+            message = here->data.InvalidReason;
+            QVERIFY(!message.isEmpty());
+        }
+        const QString path = written(QStringLiteral("invalid.json"), text);
+
+        const Run plain = runTarelin({"--batch", path});
+        QCOMPARE(plain.status, 2);
+        QCOMPARE(plain.out, QByteArray());
+        QCOMPARE(QString::fromUtf8(plain.err), message + u'\n');
+
+        const Run json = runTarelin({"--json", "--batch", path});
+        QCOMPARE(json.status, 2);
+        QCOMPARE(json.err, QByteArray());
+        const QJsonObject result = QJsonDocument::fromJson(json.out).object();
+        QCOMPARE(result.value(QLatin1String("outcome")).toString(), QStringLiteral("invalid"));
+        QCOMPARE(result.value(QLatin1String("error")).toString(), message);
+        QCOMPARE(result.size(), 2);
+    }
+
+    void reportFile()
+    {
+        const QString report = scratch.filePath(QStringLiteral("report.txt"));
+        const Run run = runTarelin({"--batch", example("ethanol-water.json"), "--report", report, "--json"});
+        QCOMPARE(run.status, 0);
+        QFile file(report);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.contains(QStringLiteral("СТУДЕНТ Петрова Хт-32")));
+        QVERIFY(text.contains(QStringLiteral("СИСТЕМА Этанол - Вода")));
+    }
+};
+
+QTEST_GUILESS_MAIN(BatchTest)
+#include "tst_batch.moc"
