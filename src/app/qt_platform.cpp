@@ -1,6 +1,7 @@
 #include "qt_platform.h"
 
 #include "form_base.h"
+#include "results/report_printing.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -104,7 +105,9 @@ void QtPlatform::switchKeyboardLayout(unsigned layout)
 
 QString QtPlatform::shortDate()
 {
-    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    // With a four-digit year even where the locale writes two: the report's
+    // date text takes the year from the last four characters.
+    return SystemShortDate();
 }
 
 QString QtPlatform::shortTime()
