@@ -84,7 +84,11 @@ QString SystemShortDate()
 {
     const QLocale locale;
     QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QStringLiteral("yyyy")))
+    // A format the date text cannot read (the C locale's "d MMM yyyy") gives
+    // way to the Russian one.
+    if (!format.contains(u'.') && !format.contains(u'/'))
+        format = QStringLiteral("dd.MM.yyyy");
+    else if (!format.contains(QStringLiteral("yyyy")))
         format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     return locale.toString(QDate::currentDate(), format);
 }
