@@ -32,50 +32,6 @@ private slots:
             QCOMPARE(FeedParameterElement(condition, i), elements[i - 1]);
     }
 
-    void flowPromptsEndInTheirOwnLetter_data()
-    {
-        QTest::addColumn<int>("condition");
-        QTest::addColumn<int>("parameter");
-        QTest::addColumn<QChar>("last");
-        const QChar latin = u'c', cyrillic = QChar(0x0441);
-        QTest::newRow("boiling liquid flow") << int(BoilingLiquidFeed) << 3 << latin;
-        QTest::newRow("vapour flow") << int(VapourFeed) << 3 << latin;
-        QTest::newRow("mixture vapour flow") << int(MixtureFeed) << 3 << latin;
-        QTest::newRow("mixture liquid flow") << int(MixtureFeed) << 4 << latin;
-        QTest::newRow("liquid flow of a liquid feed") << int(LiquidFeed) << 3 << cyrillic;
-    }
-    void flowPromptsEndInTheirOwnLetter()
-    {
-        QFETCH(int, condition);
-        QFETCH(int, parameter);
-        QFETCH(QChar, last);
-        QCOMPARE(FeedPrompt(condition, parameter).back(), last);
-    }
-
-    void lineIsPaddedToTheValueColumn_data()
-    {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("valueColumn");
-        QTest::newRow("short label") << QStringLiteral("ФЛЕГМОВОЕ ЧИСЛО") << QStringLiteral("3") << 75;
-        QTest::newRow("label with its trailing space")
-            << QStringLiteral("МОЛЕКУЛЯРНАЯ МАССА БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТА ") << QStringLiteral("78.11")
-            << 75;
-        // A label as long as the column or longer gets no padding at all.
-        const QString longLabel(80, u'Ж');
-        QTest::newRow("longer than the column") << longLabel << QStringLiteral("1") << 80;
-    }
-    void lineIsPaddedToTheValueColumn()
-    {
-        QFETCH(QString, label);
-        QFETCH(QString, value);
-        QFETCH(int, valueColumn);
-        const QString line = FeedLine(label, value);
-        QCOMPARE(line.left(label.size()), label);
-        QCOMPARE(line.mid(valueColumn), value);
-        QVERIFY(line.mid(label.size(), valueColumn - label.size()).trimmed().isEmpty());
-    }
-
     void entriesReachTheirElements()
     {
         FeedSpec feed;

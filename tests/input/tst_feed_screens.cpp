@@ -341,6 +341,8 @@ private slots:
         // Accepted: the feed screen makes way for the heat-of-mixing question.
         accept->click();
         QVERIFY(!FindForm(QStringLiteral("Form7")));
+        QVERIFY(FindForm(QStringLiteral("Form9")));
+        QVERIFY(!FindForm(QStringLiteral("Form24")));
         QVERIFY(session->dialogs.isEmpty());
         QCOMPARE(session->beeps, 0);
         QVERIFY(!session->hasEnded());
@@ -455,6 +457,7 @@ private slots:
         // "КОНЕЦ ИСПРАВЛЕНИЙ": the control table again, then accepted.
         endCorrections->click();
         QVERIFY(!FindForm(QStringLiteral("Form7")));
+        QVERIFY(FindForm(QStringLiteral("Form9")));
         QVERIFY(session->dialogs.isEmpty());
         QVERIFY(!session->unansweredPromptsLeft());
     }
@@ -618,6 +621,7 @@ private slots:
         // Accepted: back to the change-data menu, not on to the heats of mixing.
         QVERIFY(!FindForm(QStringLiteral("Form30")));
         QVERIFY(!FindForm(QStringLiteral("Form9")));
+        QVERIFY(FindForm(QStringLiteral("Form24")));
         QCOMPARE(problem().Feed.Condition, condition);
     }
 
