@@ -112,7 +112,7 @@ QString QtPlatform::shortDate()
 
 QString QtPlatform::shortTime()
 {
-    return QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
+    return SystemShortTime();
 }
 
 QString QtPlatform::programFolder()

@@ -95,5 +95,6 @@ QString SystemShortDate()
 
 QString SystemShortTime()
 {
-    return QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
+    // The system's time text with its seconds, as 14:05:31.
+    return QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
 }
