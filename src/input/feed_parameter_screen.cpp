@@ -69,6 +69,14 @@ FeedParameterScreen::FeedParameterScreen(FeedRoad road)
     hint->setFrameShape(QFrame::Box);
 
     list = addList(QStringLiteral("List1"));
+    // While the values are typed the list is for display only; it stays
+    // as legible as when it can be clicked.
+    QPalette listPalette = list->palette();
+    listPalette.setColor(QPalette::Disabled, QPalette::Text,
+                         listPalette.color(QPalette::Active, QPalette::Text));
+    listPalette.setColor(QPalette::Disabled, QPalette::Base,
+                         listPalette.color(QPalette::Active, QPalette::Base));
+    list->setPalette(listPalette);
     connect(list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { RunHandler([this, item] { List1_Click(list->row(item)); }); });
 
