@@ -93,7 +93,7 @@ struct ThermalDataSet {
 
     // Texts of the screen; an empty one leaves the caption or label as it is.
     QString entryCaption, tableCaption, refreshCaption;
-    QString entryLabel, tableLabel, afterRemovalLabel; // Label1, 12-point
+    QString entryLabel, tableLabel, afterRemovalLabel, refreshLabel; // Label1, 12-point
     QList<PrintedHeading> entryHeadings, tableHeadings;
     int acceptButtonBase = 1795; // Command3 at 195 × N + this
 

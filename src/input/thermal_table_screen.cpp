@@ -28,6 +28,23 @@ constexpr int ArgumentColumn = 320, ValueColumn = 3450;
 constexpr int PromptX = 2300;
 constexpr int WarningBase = 2500;
 
+// The warning dialog for a road on which "Нет" does not end the program.
+bool AskToCorrect(const QString &designName, int left, int top)
+{
+    auto *dialog = new QuestionDialog(designName, QStringLiteral("Ошибка в исходной информации."),
+                                      QStringLiteral("Изменяете исходную информацию?"));
+    dialog->moveTwips(left, top);
+    bool answer = false;
+    try {
+        answer = platform().runDialog(*dialog);
+    } catch (const ProgramEnded &) {
+        dialog->unload();
+        throw;
+    }
+    dialog->unload();
+    return answer;
+}
+
 int CentredLeft(int formWidth, int controlWidth)
 {
     return formWidth / 2 - controlWidth / 2;
@@ -274,7 +291,7 @@ void ThermalTableScreen::Command3_Click()
     RunHandler([this] {
         const int bad = set.check(problem(), currentSub);
         if (bad != 0) {
-            pointOutFault(bad, road.errorDialogOnAccept);
+            pointOutFault(bad, road.errorDialogOnAccept, false);
             return;
         }
         road.accepted(*this, currentSub, false);
@@ -294,7 +311,7 @@ void ThermalTableScreen::Command5_Click()
             clearDrawing();
             printPointLines();
             list1->hide();
-            pointOutFault(bad, road.errorDialogOnEndOfCorrections);
+            pointOutFault(bad, road.errorDialogOnEndOfCorrections, true);
             return;
         }
         road.accepted(*this, currentSub, true);
@@ -303,7 +320,7 @@ void ThermalTableScreen::Command5_Click()
 
 // The faulty line is laid over with the highlight, the buttons go, and the
 // warning dialog asks whether to correct ("Да") or to stop the program.
-void ThermalTableScreen::pointOutFault(int badPoint, const QString &dialog)
+bool ThermalTableScreen::pointOutFault(int badPoint, const QString &dialog, bool endOfCorrections)
 {
     platform().beep();
     label2->setText(set.pointLine(problem(), currentSub, badPoint));
@@ -312,10 +329,19 @@ void ThermalTableScreen::pointOutFault(int badPoint, const QString &dialog)
     label2->raise();
     for (int i = 1; i <= 5; ++i)
         command[i]->hide();
-    ShowWarningDialog(dialog, WarningDialogLeftCentredOn(*this), Row * table().size() + WarningBase);
+    const int left = WarningDialogLeftCentredOn(*this), top = Row * table().size() + WarningBase;
+    if (endOfCorrections && road.declinedAfterEndOfCorrections) {
+        if (!AskToCorrect(dialog, left, top)) {
+            road.declinedAfterEndOfCorrections(*this);
+            return false;
+        }
+    } else {
+        ShowWarningDialog(dialog, left, top);
+    }
     clearDrawing();
     label2->hide();
     showCorrectionList(currentSub, ListOrigin::ErrorDialog);
+    return true;
 }
 
 void ThermalTableScreen::showCorrectionList(int sub, ListOrigin origin, const ThermalDataSet *listTexts)
@@ -360,6 +386,8 @@ void ThermalTableScreen::refreshCorrectionList()
 {
     if (!set.refreshCaption.isEmpty())
         setWindowTitle(text(set.refreshCaption));
+    if (!set.refreshLabel.isEmpty())
+        label1->setText(text(set.refreshLabel));
     showCorrectionList(currentSub, ListOrigin::Refresh);
 }
 

@@ -21,6 +21,9 @@ struct TableScreenRoad {
     // A valid table was accepted, by the accept button or by "КОНЕЦ ИСПРАВЛЕНИЙ".
     std::function<void(ThermalTableScreen &screen, int sub, bool byEndOfCorrections)> accepted;
     int correctionHintGap = 200; // twips between the correction list and its hint
+    // "Нет" in the dialog after "КОНЕЦ ИСПРАВЛЕНИЙ" ends the program unless
+    // the road says where else it leads.
+    std::function<void(ThermalTableScreen &screen)> declinedAfterEndOfCorrections;
 };
 
 // The optional question that opens a data set ("Данные имеются" / "Данные отсутствуют").
@@ -85,7 +88,8 @@ private:
     void promptTemperature(int y);
     void refreshCorrectionList();
     void colourEndOfCorrections();
-    void pointOutFault(int badPoint, const QString &dialog);
+    // False when the student declined a correction and the road went on elsewhere.
+    bool pointOutFault(int badPoint, const QString &dialog, bool endOfCorrections);
     void startRemoval();
     void hideAll();
 

@@ -2,6 +2,7 @@
 
 #include "input/solution_temperature_screen.h"
 #include "input/thermal_flow.h"
+#include "input/thermal_table_screen.h"
 #include "model/problem_data.h"
 #include "model/text.h"
 
@@ -349,6 +350,41 @@ private slots:
         QVERIFY(Click(Form20, "Command3"));
         QVERIFY(session->hasEnded());
         QVERIFY(LoadedForms().isEmpty());
+    }
+    // A change-road twin is the same screen with another road: here a table
+    // without its temperature row, whose "Нет" after the end of corrections
+    // leads back instead of ending the program.
+    void aTwinScreenIsAConfiguration()
+    {
+        ScriptedSession session;
+        problem().SolutionHeatCapacity.NT = 1;
+        problem().SolutionHeatCapacity.TText[1] = QStringLiteral("40");
+        ThermalDataSet set = SolutionHeatCapacityDataSet();
+        set.hasTemperatureRow = false;
+        TableScreenRoad road;
+        road.errorDialogOnAccept = QStringLiteral("Form45");
+        road.errorDialogOnEndOfCorrections = QStringLiteral("Form46");
+        road.removalDialog = QStringLiteral("Form48");
+        int accepted = 0, declined = 0;
+        road.accepted = [&](ThermalTableScreen &, int, bool) { ++accepted; };
+        road.declinedAfterEndOfCorrections = [&](ThermalTableScreen &) { ++declined; };
+        auto *screen = new ThermalTableScreen(QStringLiteral("Form44"), set, road);
+        ScriptTable(session.platform(), {"0", "1"}, {"100", "1"});
+        RunHandler([&] { screen->enterData(1); });
+        QCOMPARE(BackColour("Form44", "Command3"), Red);
+        QVERIFY(Click("Form44", "Command4"));
+        QCOMPARE(Rows("Form44"), (QStringList{SolutionLine(1, "0", "100"), SolutionLine(2, "1", "1"),
+                                              "  Увеличение числа пар точек зависимости C=f(X)"}));
+        QCOMPARE(HeightTwips(List(screen, "List1")), (2 + 2) * 195);
+        session->answers({"1", "2"});
+        QVERIFY(ClickRow("Form44", "List1", 1));
+        QCOMPARE(session->prompts.last().position.y(), 195 * 2 + 2000);
+        session->no();
+        QVERIFY(Click("Form44", "Command5"));
+        QCOMPARE(session->dialogs.last().name, QStringLiteral("Form46"));
+        QCOMPARE(declined, 1);
+        QVERIFY(!session->hasEnded());
+        QCOMPARE(accepted, 0);
     }
 };
 
