@@ -63,7 +63,8 @@ private slots:
         QCOMPARE(yes->text(), QStringLiteral("Данные имеются"));
         QCOMPARE(no->text(), QStringLiteral("Данные отсутствуют"));
         QCOMPARE(yes->y(), no->y());
-        QCOMPARE(PixelsToTwips(yes->y()), Placed(PixelsToTwips(Label(form, "Label1")->geometry().bottom() + 1) + 200));
+        QCOMPARE(PixelsToTwips(yes->y()),
+                 Placed(PixelsToTwips(Label(form, "Label1")->geometry().bottom() + 1) + 200));
         const int left = yes->x(), middle = no->x() - yes->geometry().right() - 1,
                   right = form->width() - no->geometry().right() - 1;
         QVERIFY(qAbs(left - middle) <= 1 && qAbs(middle - right) <= 1);
@@ -348,7 +349,8 @@ private slots:
     void removingAPointRenumbersTheRest()
     {
         ScriptedSession session;
-        EnterMixingTable(session.platform(), "20", {"0.1", "0.2", "0.3", "0.4", "0.5"}, {"-1", "-2", "-3", "-4", "-5"});
+        EnterMixingTable(session.platform(), "20", {"0.1", "0.2", "0.3", "0.4", "0.5"},
+                         {"-1", "-2", "-3", "-4", "-5"});
         QVERIFY(Click(Form9, "Command4"));
         QVERIFY(ClickRow(Form9, "List1", 7)); // the remove row
         FormBase *form = FindForm(Form9);
