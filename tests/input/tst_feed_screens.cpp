@@ -205,9 +205,14 @@ private slots:
             QVERIFY(!button("Form6", QStringLiteral("Command%1").arg(i))->isVisible());
         QVERIFY(button("Form6", "Command7")->isVisible());
 
+        // The plot's white background reaches 70 pixels left and 20 up of
+        // the plot square at (550, 45).
+        QCOMPARE(menu->grab().toImage().pixelColor(485, 30), QColor(Qt::white));
+
         goOn->click();
         QVERIFY(!goOn->isVisible() && !back->isVisible());
         QVERIFY(!menu->showsDiagram());
+        QVERIFY(menu->grab().toImage().pixelColor(485, 30) != QColor(Qt::white));
         QVERIFY(label->isVisible());
         const QStringList captions{"ЖИДКОСТИ, НАГРЕТОЙ ДО ТЕМПЕРАТУРЫ КИПЕНИЯ", "ПАРА",
                                    "ПАРОЖИДКОСТНОЙ СМЕСИ", "ЖИДКОСТИ"};
