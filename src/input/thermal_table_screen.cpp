@@ -103,6 +103,9 @@ ThermalTableScreen::ThermalTableScreen(const QString &designName, const ThermalD
 
     // The highlight of a faulty line lies exactly over the printed line.
     label2->setFont(FixedPitchFont());
+    // The label starts 20 twips left of the printed text; the indent puts
+    // its text right over the printed characters.
+    label2->setIndent(TwipsToPixels(20));
     setBackColor(label2, VbColor(VbYellow));
 
     for (QLabel *hint : {label3, label4}) {
@@ -434,7 +437,9 @@ void ThermalTableScreen::startRemoval()
 {
     list1->hide();
     command[5]->hide();
-    if (set.hasTemperatureRow)
+    if (!set.removalLabel.isEmpty())
+        label1->setText(text(set.removalLabel));
+    else if (set.hasTemperatureRow)
         label1->hide();
     removals.fill(set.pointLines(problem(), currentSub), set.removalHintGap);
     list2->show();
