@@ -94,6 +94,9 @@ struct ThermalDataSet {
     // Texts of the screen; an empty one leaves the caption or label as it is.
     QString entryCaption, tableCaption, refreshCaption;
     QString entryLabel, tableLabel, afterRemovalLabel, refreshLabel; // Label1, 12-point
+    // Label1 while a point is chosen for removal; where empty, the sets with a
+    // temperature row take the heading away instead.
+    QString removalLabel;
     QList<PrintedHeading> entryHeadings, tableHeadings;
     int acceptButtonBase = 1795; // Command3 at 195 × N + this
 
