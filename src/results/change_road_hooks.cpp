@@ -6,4 +6,3 @@ void OpenFeedChange() {}
 void OpenMixingHeatChange() {}
 void OpenVaporHeatCapacityChange(int) {}
 void OpenVaporizationHeatChange(int) {}
-void OpenSolutionHeatCapacityChange() {}
