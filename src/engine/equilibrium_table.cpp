@@ -77,15 +77,20 @@ bool DetectAzeotrope(ProblemData &data)
 {
     EquilibriumTable &table = data.Equilibrium;
     table.Azeotropic = false;
+    // The point before the current one that holds both compositions; a value
+    // refused at entry reads as 0 and would fake a crossing of the diagonal.
+    int previous = 0;
     for (int i = 1; i <= table.N; ++i) {
+        if (table.XText[i] == Unknown || table.YText[i] == Unknown)
+            continue;
         const double x = table.X[i], y = table.Y[i];
         if (x > y) {
             // A curve that starts below the diagonal has no segment that
             // crosses it; the point rule of the check reports point 1.
-            if (i == 1)
+            if (previous == 0)
                 return false;
-            const double xPrev = table.X[i - 1], yPrev = table.Y[i - 1];
-            // Where the segment from point i-1 to point i meets Y = X.
+            const double xPrev = table.X[previous], yPrev = table.Y[previous];
+            // Where the segment from the previous point to this one meets Y = X.
             setAzeotrope(table, (yPrev * x - xPrev * y) / (x - y - xPrev + yPrev));
             return true;
         }
@@ -93,6 +98,7 @@ bool DetectAzeotrope(ProblemData &data)
             setAzeotrope(table, x);
             return true;
         }
+        previous = i;
     }
     return false;
 }

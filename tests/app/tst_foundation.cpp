@@ -187,11 +187,15 @@ private slots:
     {
         ScriptedSession session;
         problem().Equilibrium.N = 12;
-        session->answers({QStringLiteral("петров хт-21"), QStringLiteral("БЕНЗОЛ"), QString()});
+        // The equilibrium entry follows with its count; "Нет" in its error
+        // box ends the program there.
+        session->answers({QStringLiteral("петров хт-21"), QStringLiteral("БЕНЗОЛ"), QString(), QStringLiteral("3")})
+            .no();
         auto *screen = new StartScreen;
         screen->show();
         QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-        QCOMPARE(session->prompts.size(), 3);
+        QCOMPARE(session->prompts.size(), 4);
+        QVERIFY(session->hasEnded());
         const auto &p = session->prompts;
         QCOMPARE(p[0].title, QStringLiteral("ВВОД ФАМИЛИИ"));
         QCOMPARE(p[0].text, QStringLiteral("  ВВЕДИТЕ ФАМИЛИЮ И НОМЕР ГРУППЫ "));

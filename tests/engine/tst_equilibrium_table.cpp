@@ -126,6 +126,13 @@ private slots:
             << replaced(acetoneWater(), 13, {"1", "1", "56"}) << false << 0.33f << "0.33";
         QTest::newRow("first point below the diagonal")
             << replaced(crossingAt07(), 1, {"0.05", "0.01", "101"}) << false << 0.33f << "0.33";
+        QTest::newRow("a refused Y is no crossing")
+            << replaced(acetoneWater(), 9, {"0.4", "???", "60.4"}) << false << 0.33f << "0.33";
+        QTest::newRow("a refused point is skipped")
+            << replaced(crossingAt07(), 5, {"???", "0.65", "78"}) << true
+            << float((0.55 * 0.8 - 0.4 * 0.75) / (0.8 - 0.75 - 0.4 + 0.55))
+            << GeneralNumberText(float((double(0.55f) * 0.8f - double(0.4f) * 0.75f) /
+                                       (double(0.8f) - 0.75f - double(0.4f) + double(0.55f))));
         QTest::newRow("crossing between the first two")
             << Points{{"0", "0", "100"}, {"0.2", "0.1", "99"}} << true << 0.0f << "0";
     }

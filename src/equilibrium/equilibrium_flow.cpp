@@ -1,0 +1,37 @@
+#include "equilibrium_data_window.h"
+#include "equilibrium_editor.h"
+#include "equilibrium_screens.h"
+
+#include "app/flow.h"
+#include "app/window_registry.h"
+
+void PrepareEquilibriumWindow()
+{
+    EquilibriumDataWindowOf(EquilibriumRoad::FirstEntry)->prepare();
+}
+
+void EnterEquilibriumData()
+{
+    EquilibriumDataWindowOf(EquilibriumRoad::FirstEntry)->enterData();
+}
+
+void EnterNewEquilibriumData()
+{
+    EquilibriumDataWindow *window = EquilibriumDataWindowOf(EquilibriumRoad::Change);
+    CloseOtherForms();
+    window->enterData();
+}
+
+void OpenEquilibriumEditor()
+{
+    OpenEquilibriumEditorOn(EquilibriumRoad::FirstEntry);
+}
+
+void OpenEquilibriumChangeEditor()
+{
+    auto *editor = FindForm<EquilibriumEditor>(QStringLiteral("Form25"));
+    if (!editor)
+        editor = new EquilibriumEditor(EquilibriumRoad::Change);
+    CloseOtherForms();
+    editor->openForChoice();
+}
