@@ -97,7 +97,10 @@ EquilibriumDataWindow::EquilibriumDataWindow(EquilibriumRoad road)
     placeTwips(heading, TableLeft, 200, TableLineWidth, 300);
     heading->setAlignment(Qt::AlignCenter);
     highlight = addLabel(QStringLiteral("Label2"));
+    // The highlight shows the faulty line's text right over the printed one.
     highlight->setFont(FixedPitchFont());
+    highlight->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    highlight->setIndent(0);
     setBackColor(highlight, VbColor(VbYellow));
     setTextColor(highlight, VbColor(VbRed));
     hint = addLabel(
@@ -374,7 +377,7 @@ void EquilibriumDataWindow::Command4_Click()
 void EquilibriumDataWindow::askAzeotropeComposition()
 {
     EquilibriumTable &table = problem().Equilibrium;
-    const int y = PixelsToTwips(azeotropic->y()) + 400;
+    const int y = buttonRowTop() + 400;
     for (;;) {
         table.AzeotropeXText = NormalizeDecimal(PromptValue(
             QStringLiteral("ввод мольн.д. более летуч. комп. для азеатропн. состава"),
