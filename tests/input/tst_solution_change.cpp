@@ -125,6 +125,17 @@ private slots:
     void init() { ResetProblemState(problem()); }
     void cleanup() { DisposeAllForms(); }
 
+    void theChangeDataMenuOpensTheChoices()
+    {
+        ScriptedSession session;
+        Give({A, B});
+        RunHandler([] { ShowChangeDataMenu(); });
+        QVERIFY(Click(QStringLiteral("Form24"), "Command8"));
+        QVERIFY(!FindForm(QStringLiteral("Form24")));
+        QCOMPARE(LoadedForms().size(), 1);
+        QVERIFY(FindForm(Form42)->isVisible());
+    }
+
     void theMenuOffersTwoChoices()
     {
         ScriptedSession session;
