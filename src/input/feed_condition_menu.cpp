@@ -7,6 +7,7 @@
 #include "app/window_registry.h"
 #include "engine/feed_checks.h"
 #include "equilibrium/equilibrium_diagram.h"
+#include "equilibrium/equilibrium_screens.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -35,12 +36,6 @@ constexpr int EndWidth = 3500, EndHeight = 500;
 constexpr int GapBelowQuestion = 90, GapBetweenConditions = 60, GapAboveEnd = 100;
 constexpr int ChoiceColumnHeight = QuestionHeight + GapBelowQuestion + FeedConditionCount * ConditionHeight +
                                    (FeedConditionCount - 1) * GapBetweenConditions + GapAboveEnd;
-
-// Back to the correction of the equilibrium data on the diagram editor.
-void ReturnToEquilibriumCorrection()
-{
-    // Hand-over point until the equilibrium editor offers its entry.
-}
 
 QFont boldFont(const QWidget *widget)
 {
@@ -177,7 +172,7 @@ void FeedConditionMenu::Command2_Click()
     hide();
     unload();
     CloseOtherForms();
-    ReturnToEquilibriumCorrection();
+    OpenEquilibriumEditor();
 }
 
 void FeedConditionMenu::Command7_Click()

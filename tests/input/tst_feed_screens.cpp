@@ -233,6 +233,17 @@ private slots:
         QVERIFY(!session->unansweredPromptsLeft());
     }
 
+    void backToTheEquilibriumEditor()
+    {
+        WatchedSession session;
+        ShowFeedConditionWindow();
+        button("Form6", "Command2")->click();
+        QVERIFY(!FindForm(QStringLiteral("Form6")));
+        QVERIFY(FindForm(QStringLiteral("Form4")));
+        QVERIFY(FindForm(QStringLiteral("Form4"))->isVisible());
+        QVERIFY(!session->hasEnded());
+    }
+
     void endOfWorkOnTheConditionMenus_data()
     {
         QTest::addColumn<bool>("changeRoad");
