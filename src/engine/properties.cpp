@@ -103,7 +103,7 @@ void EquilibriumPoint(ProblemData &data, bool fromVapour, float v)
     const float *sought = fromVapour ? table.X : table.Y;
     float &result = fromVapour ? data.Stage.StageX : data.Stage.StageY;
 
-    if (given[1] < v && v < given[n]) {
+    if (EquilibriumInsideTable(data, fromVapour, v)) {
         result = InterpolateLinear(v, given, sought, n);
         data.Stage.EqTemperature = InterpolateLinear(v, given, table.T, n);
     } else if (v <= given[1]) {
@@ -113,6 +113,13 @@ void EquilibriumPoint(ProblemData &data, bool fromVapour, float v)
     } else {
         result = pointOnLine(given[n], sought[n], top, top, v);
     }
+}
+
+bool EquilibriumInsideTable(const ProblemData &data, bool fromVapour, float v)
+{
+    const EquilibriumTable &table = data.Equilibrium;
+    const float *given = fromVapour ? table.Y : table.X;
+    return given[1] < v && v < given[table.N];
 }
 
 float LiquidEnthalpy(const ProblemData &data, float w, float T)

@@ -25,6 +25,9 @@ float InterpolateLinear(float p, const float *xs, const float *ys, int n);
 // azeotrope, or pure component); there EqTemperature keeps the value of the
 // last lookup inside the table.
 void EquilibriumPoint(ProblemData &data, bool fromVapour, float v);
+// Whether EquilibriumPoint interpolates v inside the table (and so writes
+// EqTemperature) rather than reading it off an end line.
+bool EquilibriumInsideTable(const ProblemData &data, bool fromVapour, float v);
 
 // Specific enthalpy of the boiling liquid of mass fraction w at T, kJ/kg,
 // counted from the reference temperature T0 (results element 10).

@@ -3,7 +3,70 @@
 #include "properties.h"
 #include "regula_falsi.h"
 
+#include <array>
+#include <bit>
+
 namespace {
+
+// The root finder asks for the same points again and again. A function that
+// works through the equilibrium lookup is remembered here together with
+// what the lookup left in the shared stage variables, so a repeated point
+// costs nothing and leaves exactly the state a fresh call would leave.
+// Outside the table the lookup keeps the temperature of the call before,
+// which the function then uses; there that temperature is part of the key.
+template <typename Function> class RememberedLookups {
+public:
+    RememberedLookups(ProblemData &data, bool fromVapour, Function function)
+        : data(data)
+        , fromVapour(fromVapour)
+        , function(function)
+    {
+    }
+
+    float operator()(float x)
+    {
+        StageState &stage = data.Stage;
+        float &composition = fromVapour ? stage.StageX : stage.StageY;
+        for (int i = 0; i < count; ++i) {
+            const Entry &entry = entries[i];
+            if (same(entry.x, x) && (entry.inside || same(entry.temperatureBefore, stage.EqTemperature))) {
+                stage.EqTemperature = entry.temperatureAfter;
+                composition = entry.composition;
+                return entry.value;
+            }
+        }
+        Entry entry;
+        entry.x = x;
+        entry.inside = EquilibriumInsideTable(data, fromVapour, MassToMoleFraction(data, x));
+        entry.temperatureBefore = stage.EqTemperature;
+        entry.value = function(x);
+        entry.temperatureAfter = stage.EqTemperature;
+        entry.composition = composition;
+        entries[next] = entry;
+        next = (next + 1) % int(entries.size());
+        count = std::min(count + 1, int(entries.size()));
+        return entry.value;
+    }
+
+private:
+    struct Entry {
+        float x = 0.0f;
+        bool inside = false;
+        float temperatureBefore = 0.0f, temperatureAfter = 0.0f;
+        float composition = 0.0f;
+        float value = 0.0f;
+    };
+    static bool same(float a, float b)
+    {
+        return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+    }
+
+    ProblemData &data;
+    bool fromVapour;
+    Function function;
+    std::array<Entry, 4> entries;
+    int count = 0, next = 0;
+};
 
 double result(const ProblemData &data, ResultElement element)
 {
@@ -19,8 +82,8 @@ double feed(const ProblemData &data, FeedElement element)
 float feedSwitchY(ProblemData &data, bool exactMode)
 {
     if (exactMode) {
-        const float ys = SolveRegulaFalsi([&](float y) { return FeedLineFunction(data, y); },
-                                          data.Results(ResWF), data.Feed.Value[FeedXD]);
+        RememberedLookups feedLine(data, true, [&](float y) { return FeedLineFunction(data, y); });
+        const float ys = SolveRegulaFalsi(feedLine, data.Results(ResWF), data.Feed.Value[FeedXD]);
         return MassToMoleFraction(data, ys);
     }
     const double FI = result(data, ResFI);
@@ -70,8 +133,8 @@ float exactNextLiquid(ProblemData &data)
     }
     stage.PoleLineSlope = line.slope;
 
-    const float xm = SolveRegulaFalsi([&](float x) { return PoleLineFunction(data, line, x); },
-                                      MoleToMassFraction(data, stage.StageX), line.vapourFraction);
+    RememberedLookups poleLine(data, false, [&](float x) { return PoleLineFunction(data, line, x); });
+    const float xm = SolveRegulaFalsi(poleLine, MoleToMassFraction(data, stage.StageX), line.vapourFraction);
     return MassToMoleFraction(data, xm);
 }
 
