@@ -118,7 +118,7 @@ void FeedConditionMenu::buildChangeLayout()
     conditionButtons[BoilingLiquidFeed]->setFocus();
 }
 
-int FeedConditionMenu::layOutChoiceColumn(int top)
+void FeedConditionMenu::layOutChoiceColumn(int top)
 {
     const int inner = widthTwips();
     placeTwips(question, (inner - QuestionWidth) / 2, top, QuestionWidth, QuestionHeight);
@@ -132,7 +132,6 @@ int FeedConditionMenu::layOutChoiceColumn(int top)
     }
     top += GapAboveEnd;
     placeTwips(endOfWork, (inner - EndWidth) / 2, top, EndWidth, EndHeight);
-    return top + EndHeight;
 }
 
 void FeedConditionMenu::showChoice(bool visible)

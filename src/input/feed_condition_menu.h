@@ -41,7 +41,7 @@ private:
     void buildFirstEntryLayout();
     void buildChangeLayout();
     // Label1 and the condition buttons one under the other, centred.
-    int layOutChoiceColumn(int top);
+    void layOutChoiceColumn(int top);
     void showChoice(bool visible);
     void markEnteredCondition(int condition);
     void chooseCondition(int condition);
