@@ -93,8 +93,9 @@ void drawFrameAndAxes(QPainter &painter, int x0, int y0, int size, double tTop)
     painter.setPen(QPen(Qt::black, 1, Qt::DashDotLine));
     painter.drawLine(x0, y1, x1, y0);
     painter.setPen(QPen(Qt::black, 1));
-    painter.drawText(x1 - 30 - metrics.horizontalAdvance(QStringLiteral("Y=X")), y0 + 20,
-                     QStringLiteral("Y=X"));
+    // Below the diagonal near its end, where the equilibrium curve, lying
+    // above the diagonal, does not pass.
+    painter.drawText(x1 - 60, y0 + 60 + metrics.ascent() + 4, QStringLiteral("Y=X"));
 }
 
 // Writes a curve's name beside its middle point, on the side away from the
