@@ -109,6 +109,46 @@ private slots:
         QCOMPARE(data.Results(ResNf), float(stages[3]));
     }
 
+    void tableShortOfThePureComponents_data()
+    {
+        QTest::addColumn<int>("condition");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QList<double>>("expected"); // TD TW hD hW Qc Qw, then N Nf or Rmin
+        QTest::newRow("boiling liquid")
+            << int(BoilingLiquidFeed) << int(CalculationOutcome::Complete)
+            << QList<double>{93.953217, 93.953217, 134.71128, 133.69941, 1228.3097, 1228.6894, 13, 7};
+        QTest::newRow("vapour") << int(VapourFeed) << int(CalculationOutcome::ExactRefluxBelowMinimum)
+                                << QList<double>{93.953217, 93.953217, 134.71128, 133.69941,
+                                                 1228.3097, 458.41952, 3.0624632};
+    }
+    void tableShortOfThePureComponents()
+    {
+        // Without the points X = 0 and X = 1 both products lie outside the
+        // table, where the lookup keeps the temperature of the last lookup
+        // inside it: here the feed's boiling point.
+        QFETCH(int, condition);
+        QFETCH(int, outcome);
+        QFETCH(QList<double>, expected);
+        ProblemData data = BenzeneToluene::problem(condition);
+        EquilibriumTable &eq = data.Equilibrium;
+        for (int i = 1; i <= 10; ++i) {
+            eq.X[i] = eq.X[i + 1];
+            eq.Y[i] = eq.Y[i + 1];
+            eq.T[i] = eq.T[i + 1];
+        }
+        eq.N = 10;
+        QCOMPARE(int(CalculateColumn(data)), outcome);
+        const int elements[] = {ResTD, ResTW, ResHD, ResHW, ResQc, ResQw};
+        for (int i = 0; i < 6; ++i)
+            QCLOSE(data.Results(elements[i]), expected.at(i));
+        if (outcome == int(CalculationOutcome::Complete)) {
+            QCOMPARE(data.Results(ResN), float(expected.at(6)));
+            QCOMPARE(data.Results(ResNf), float(expected.at(7)));
+        } else {
+            QCLOSE(data.MinimumReflux, expected.at(6));
+        }
+    }
+
     void feedDerivations()
     {
         ProblemData boiling = BenzeneToluene::problem(BoilingLiquidFeed);
