@@ -272,6 +272,20 @@ private slots:
         const QString text = QString::fromUtf8(file.readAll());
         QVERIFY(text.contains(QStringLiteral("СТУДЕНТ Петрова Хт-32")));
         QVERIFY(text.contains(QStringLiteral("СИСТЕМА Этанол - Вода")));
+
+        // A PDF file holds the pages as the printer prints them.
+        const QString pdf = scratch.filePath(QStringLiteral("report.pdf"));
+        QCOMPARE(runTarelin({"--batch", example("ethanol-water.json"), "--report", pdf}).status, 0);
+        QFile pages(pdf);
+        QVERIFY(pages.open(QIODevice::ReadOnly));
+        QCOMPARE(pages.read(5), QByteArray("%PDF-"));
+
+        // A report that cannot be written is a failure, after the results.
+        const Run unwritable =
+            runTarelin({"--batch", example("ethanol-water.json"), "--report", "no/such/dir/r.txt"});
+        QCOMPARE(unwritable.status, 1);
+        QVERIFY(unwritable.out.startsWith(" РЕЗУЛЬТАТЫ РАСЧЕТА"));
+        QVERIFY(unwritable.err.startsWith("tarelin: no/such/dir/r.txt: "));
     }
 };
 
