@@ -355,9 +355,9 @@ void ThermalTableScreen::showCorrectionList(int sub, ListOrigin origin, const Th
     clearDrawing();
     CorrectionList::Rows rows;
     if (set.hasTemperatureRow) {
-        const QString pattern = origin == ListOrigin::ChangeButton ? texts.temperatureRowOnChange
-                                : origin == ListOrigin::Refresh    ? texts.temperatureRowOnRefresh
-                                                                   : texts.temperatureRowAfterError;
+        const QString pattern = origin == ListOrigin::Refresh       ? texts.temperatureRowOnRefresh
+                                : origin == ListOrigin::ErrorDialog ? texts.temperatureRowAfterError
+                                                                    : texts.temperatureRowOnChange;
         rows.heading << text(pattern);
     }
     rows.points = texts.pointLines(problem(), sub);
@@ -365,7 +365,7 @@ void ThermalTableScreen::showCorrectionList(int sub, ListOrigin origin, const Th
     rows.largestCount = set.count.high;
     rows.addCaption = texts.addRow;
     rows.removeCaption = texts.removeRow;
-    corrections.fill(rows, origin == ListOrigin::Refresh ? 200 : road.correctionHintGap);
+    corrections.fill(rows, origin == ListOrigin::ChangeMenu ? road.correctionHintGap : 200);
 
     for (int i = 1; i <= 4; ++i)
         command[i]->hide();

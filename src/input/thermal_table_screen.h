@@ -20,7 +20,9 @@ struct TableScreenRoad {
     QString removalDialog;
     // A valid table was accepted, by the accept button or by "КОНЕЦ ИСПРАВЛЕНИЙ".
     std::function<void(ThermalTableScreen &screen, int sub, bool byEndOfCorrections)> accepted;
-    int correctionHintGap = 200; // twips between the correction list and its hint
+    // Twips between the correction list opened from the change-data menu
+    // and its hint.
+    int correctionHintGap = 200;
     // "Нет" in the dialog after "КОНЕЦ ИСПРАВЛЕНИЙ" ends the program unless
     // the road says where else it leads.
     std::function<void(ThermalTableScreen &screen)> declinedAfterEndOfCorrections;
@@ -44,7 +46,9 @@ class ThermalTableScreen : public FormBase {
     Q_OBJECT
 public:
     // Where the temperature row of a correction list comes from.
-    enum class ListOrigin { ChangeButton, Refresh, ErrorDialog };
+    // ChangeMenu: the list the change-data menu opens, with the road's hint gap
+    // and the temperature row of the change button.
+    enum class ListOrigin { ChangeButton, Refresh, ErrorDialog, ChangeMenu };
 
     ThermalTableScreen(const QString &designName, const ThermalDataSet &set, TableScreenRoad road);
 

@@ -3,6 +3,3 @@
 // Change roads whose screens are not wired yet.
 void OpenEquilibriumChange() {}
 void OpenFeedChange() {}
-void OpenMixingHeatChange() {}
-void OpenVaporHeatCapacityChange(int) {}
-void OpenVaporizationHeatChange(int) {}
