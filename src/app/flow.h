@@ -27,8 +27,6 @@ void ShowChangeDataMenu();
 
 // The change roads opened from the change-data menu; each ends by coming
 // back through ShowChangeDataMenu.
-void OpenEquilibriumChange();              // Form25 with its two choice buttons
-void OpenFeedChange();                     // Form29
 void OpenMixingHeatChange();               // Form32
 void OpenVaporHeatCapacityChange(int component); // Form36
 void OpenVaporizationHeatChange(int component);  // Form39

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QStyleFactory>
 #include <QTimer>
 #include <cstdio>
@@ -43,6 +44,10 @@ int main(int argc, char *argv[])
         // No window is shown, but a PDF report needs the fonts of a GUI
         // application: the offscreen platform serves them without a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Without a session there is no runtime folder; the offscreen platform
+        // needs none, and Qt's warning about it would mix into the messages.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+            QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false\ndefault.warning=false"));
         QGuiApplication app(argc, argv);
         return RunBatch(app.arguments());
     }

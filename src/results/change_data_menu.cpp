@@ -5,6 +5,8 @@
 #include "window_registry.h"
 
 #include "engine/thermal_tables.h"
+#include "equilibrium/equilibrium_screens.h"
+#include "input/feed_condition_menu.h"
 #include "model/problem_data.h"
 
 #include <QGuiApplication>
@@ -124,13 +126,13 @@ void ChangeDataMenu::leaveMenu()
 void ChangeDataMenu::Command1_Click()
 {
     leaveMenu();
-    OpenEquilibriumChange();
+    OpenEquilibriumChangeEditor();
 }
 
 void ChangeDataMenu::Command2_Click()
 {
     leaveMenu();
-    OpenFeedChange();
+    OpenFeedChangeMenu();
 }
 
 void ChangeDataMenu::Command3_Click()

@@ -1,5 +1,3 @@
 #include "app/flow.h"
 
 // Change roads whose screens are not wired yet.
-void OpenEquilibriumChange() {}
-void OpenFeedChange() {}

@@ -1,5 +1,7 @@
 #include "results_window.h"
 
+#include "post_calculation_actions.h"
+
 #include "platform.h"
 
 #include "engine/calculation.h"
@@ -15,7 +17,7 @@ constexpr int ButtonTop = 9300, ButtonWidth = 2500, ButtonHeight = 615;
 
 ResultsWindowActions &installedActions()
 {
-    static ResultsWindowActions actions;
+    static ResultsWindowActions actions = PostCalculationActions();
     return actions;
 }
 

@@ -1,0 +1,58 @@
+#include "post_calculation_actions.h"
+
+#include "flow.h"
+#include "platform.h"
+#include "report_printing.h"
+#include "window_registry.h"
+
+#include "model/problem_data.h"
+
+#include <QPushButton>
+
+namespace {
+
+ResultsWindow *openResultsWindow()
+{
+    return FindForm<ResultsWindow>(QStringLiteral("Form23"));
+}
+
+} // namespace
+
+void PrintResultsOnce(ResultsWindow &window)
+{
+    ProblemData &data = problem();
+    if (!data.CalculationDone)
+        return;
+    QPushButton *print = window.printButton();
+    print->setVisible(false);
+    print->setEnabled(false);
+    if (PrintReport(data)) {
+        data.CalculationDone = false;
+        return;
+    }
+    // Nothing reached the paper: the student may try again.
+    print->setVisible(true);
+    print->setEnabled(true);
+}
+
+void LeaveResultsForChangeMenu(ResultsWindow &window)
+{
+    window.unload();
+    CloseOtherForms();
+    ShowChangeDataMenu();
+}
+
+ResultsWindowActions PostCalculationActions()
+{
+    ResultsWindowActions actions;
+    actions.changeData = [] {
+        if (ResultsWindow *window = openResultsWindow())
+            LeaveResultsForChangeMenu(*window);
+    };
+    actions.printReport = [] {
+        if (ResultsWindow *window = openResultsWindow())
+            PrintResultsOnce(*window);
+    };
+    actions.endWork = [] { EndProgram(); };
+    return actions;
+}
