@@ -526,23 +526,6 @@ private slots:
         QVERIFY(MenuShown());
     }
 
-    void declinedRemovalKeepsTheTable()
-    {
-        ScriptedSession session;
-        FillValid(Vaporization, 2, 3);
-        const QStringList before = Arguments(Vaporization, 2);
-        QVERIFY(OpenFromMenu(Vaporization, 2));
-        QVERIFY(ClickRow("Form39", "List1", 4));
-        session->no();
-        QVERIFY(ClickRow("Form39", "List2", 1));
-        QCOMPARE(session->dialogs.last().labels.last(), QStringLiteral("2-ую точку зависимости R=f(T) ?"));
-        QVERIFY(!session->hasEnded());
-        QCOMPARE(Arguments(Vaporization, 2), before);
-        QCOMPARE(Rows("Form39").size(), 3 + 2);
-        QVERIFY(Click("Form39", "Command5"));
-        QVERIFY(MenuShown());
-    }
-
     void absentHeatsOfMixingAreEnteredAnew()
     {
         ScriptedSession session;
@@ -578,22 +561,6 @@ private slots:
         QVERIFY(MenuShown());
         QCOMPARE(Arguments(Mixing, 1), (QStringList{"0", "0.5", "0.6", "1"}));
         QCOMPARE(BackColour(Menu, "Command3"), QColor(128, 255, 128));
-    }
-
-    void absentHeatsOfMixingAcceptedAtOnce()
-    {
-        ScriptedSession session;
-        session->answers({"20", "4"}).answers(PointAnswers({"1", "0", "0.3", "0.7"}, {"0", "0", "-5", "-5"}));
-        QVERIFY(OpenFromMenu(Mixing, 1));
-        QCOMPARE(BackColour("Form32", "Command3"), Green);
-        // The change button opens the list with the temperature row of the change button.
-        QVERIFY(Click("Form32", "Command4"));
-        QCOMPARE(Rows("Form32").first(), QStringLiteral("  Температура DH=f(X) 20 Град.Цельсия"));
-        session->answers({"0.35", "-6"});
-        QVERIFY(ClickRow("Form32", "List1", 3));
-        QVERIFY(Click("Form32", "Command5"));
-        QVERIFY(MenuShown());
-        QCOMPARE(Values(Mixing, 1), (QStringList{"0", "-5", "-6", "0"}));
     }
 
     void absentCapacitiesAreEnteredForBothComponents_data()
