@@ -2,7 +2,6 @@
 
 #include "model/text.h"
 
-#include <optional>
 
 namespace {
 
