@@ -1,5 +1,6 @@
 #include "form_base.h"
 
+#include "caption_button.h"
 #include "window_registry.h"
 
 #include <QFontDatabase>
@@ -115,7 +116,7 @@ QStringList FormBase::printedLines() const
 
 QPushButton *FormBase::addButton(const QString &name, const QString &caption)
 {
-    auto *button = new QPushButton(caption, this);
+    auto *button = new CaptionButton(caption, this);
     button->setObjectName(name);
     return button;
 }
