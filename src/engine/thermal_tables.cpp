@@ -172,3 +172,32 @@ bool TableTemperatureInRange(float celsius)
 {
     return !Outside(celsius, LowestTableTemperature, HighestTableT);
 }
+
+void RemoveSolutionTemperature(ProblemData &data, int j)
+{
+    SolutionHeatCapacitySet &s = data.SolutionHeatCapacity;
+    if (j < 1 || j > s.NT)
+        return;
+    for (int i = j; i < s.NT; ++i) {
+        s.T[i] = s.T[i + 1];
+        s.TText[i] = s.TText[i + 1];
+        s.N[i] = s.N[i + 1];
+        for (int p = 1; p <= MaxPoints; ++p) {
+            s.X[i][p] = s.X[i + 1][p];
+            s.C[i][p] = s.C[i + 1][p];
+            s.XText[i][p] = s.XText[i + 1][p];
+            s.CText[i][p] = s.CText[i + 1][p];
+        }
+    }
+    // The freed place keeps no stale table that a later addition could show.
+    const int last = s.NT;
+    s.T[last] = 0.0f;
+    s.TText[last].clear();
+    for (int p = 1; p <= s.N[last]; ++p) {
+        s.X[last][p] = s.C[last][p] = 0.0f;
+        s.XText[last][p].clear();
+        s.CText[last][p].clear();
+    }
+    s.N[last] = 0;
+    --s.NT;
+}

@@ -35,6 +35,9 @@ int CheckVaporizationHeatTable(ProblemData &data, int component);
 void SortSolutionTemperatures(ProblemData &data);
 void SortSolutionHeatCapacityTable(ProblemData &data, int temperature);
 int CheckSolutionHeatCapacityTable(ProblemData &data, int temperature);
+// Temperature j leaves the set with its table; the later temperatures move
+// up one place with theirs, and the freed last place is emptied.
+void RemoveSolutionTemperature(ProblemData &data, int j);
 
 // The ranges of single temperatures that are asked again until they fit.
 bool SolutionTemperatureInRange(float celsius);

@@ -35,6 +35,3 @@ private:
     QLabel *label1, *label2, *label3, *label4;
 };
 
-// Temperature j leaves the set with its table; the later temperatures move
-// up one place with theirs, and the freed last place is emptied.
-void RemoveSolutionTemperature(ProblemData &data, int j);

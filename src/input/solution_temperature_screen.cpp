@@ -52,24 +52,6 @@ QStringList TemperatureLines()
     return lines;
 }
 
-// Temperature j leaves the set with its table; the later ones move up.
-void RemoveTemperature(int j)
-{
-    SolutionHeatCapacitySet &s = Set();
-    for (int i = j; i < s.NT; ++i) {
-        s.T[i] = s.T[i + 1];
-        s.TText[i] = s.TText[i + 1];
-        s.N[i] = s.N[i + 1];
-        for (int p = 1; p <= MaxPoints; ++p) {
-            s.X[i][p] = s.X[i + 1][p];
-            s.C[i][p] = s.C[i + 1][p];
-            s.XText[i][p] = s.XText[i + 1][p];
-            s.CText[i][p] = s.CText[i + 1][p];
-        }
-    }
-    --s.NT;
-}
-
 } // namespace
 
 SolutionTemperatureScreen::SolutionTemperatureScreen()
@@ -268,7 +250,7 @@ void SolutionTemperatureScreen::List2_Click(int row)
         if (ConfirmRemoval(QStringLiteral("Form19"), QString::number(j) + QStringLiteral("-ую температуру ?"),
                            WarningDialogLeftCentredOn(*this), top)) {
             list2->hide();
-            RemoveTemperature(j);
+            RemoveSolutionTemperature(problem(), j);
             SortSolutionTemperatures(problem());
             const QString caption = Set().NT == 1 ? QStringLiteral("Коррекция температуры")
                                                   : QStringLiteral("Коррекция температур");
