@@ -193,8 +193,10 @@ void FeedConditionMenu::chooseCondition(int condition)
         screen->correctStoredValues();
         return;
     }
-    if (feedRoad == FeedRoad::Change)
-        ClearFeedValues(data);
+    // A condition entered anew starts from a clean feed on both roads: the
+    // calculation adds the vapour and the liquid flow whatever the condition,
+    // so a flow left from an earlier problem would be counted in.
+    ClearFeedValues(data);
     screen->enterParameters(condition);
 }
 
