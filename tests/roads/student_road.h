@@ -1,0 +1,377 @@
+#pragma once
+
+// Whole student sessions through the screens. A problem file says what the
+// student types; StudentScript turns it into the answers of each screen, in
+// the order the prompts come, and the Walk functions click the buttons a
+// student clicks to get from one screen to the next.
+
+#include "app/form_base.h"
+#include "app/platform.h"
+#include "app/start_screen.h"
+#include "app/window_registry.h"
+#include "engine/calculation.h"
+#include "engine/problem_file.h"
+#include "input/feed_parameters.h"
+#include "model/problem_data.h"
+#include "model/text.h"
+#include "support/scripted_platform.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+
+namespace road {
+
+inline QJsonObject ReadExample(const QString &fileName)
+{
+    QFile file(QStringLiteral(TARELIN_EXAMPLES_DIR "/") + fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read example %s", qPrintable(fileName));
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+inline QByteArray ToBytes(const QJsonObject &problemFile)
+{
+    return QJsonDocument(problemFile).toJson(QJsonDocument::Compact);
+}
+
+// The feed parameters in the order each condition asks for them.
+inline QStringList FeedSymbols(int condition)
+{
+    switch (condition) {
+    case 0:
+        return {"MA", "MB", "Fl", "xFl", "xD", "xW", "R"};
+    case 1:
+        return {"MA", "MB", "Fv", "xFv", "Tv", "xD", "xW", "R"};
+    case 2:
+        return {"MA", "MB", "Fv", "Fl", "xFv", "xFl", "Tv", "Tl", "xD", "xW", "R"};
+    default:
+        return {"MA", "MB", "Fl", "xFl", "Tl", "xD", "xW", "R"};
+    }
+}
+
+// A table typed as a count followed by the values of each row in turn.
+inline QStringList TableAnswers(const QJsonArray &rows)
+{
+    QStringList answers{QString::number(rows.size())};
+    for (const QJsonValue &row : rows)
+        for (const QJsonValue &cell : row.toArray())
+            answers << cell.toString();
+    return answers;
+}
+
+struct SolutionTable {
+    QString temperature;
+    QJsonArray points;
+};
+
+// What a student types on the first-entry road, screen by screen.
+struct StudentScript {
+    QStringList identity;    // surname and group, the two component names
+    QStringList equilibrium; // count, then X, Y, T of each point
+    QString azeotrope;       // declared composition, null when not declared
+    int condition = 0;
+    QStringList feed;
+    bool mixingPresent = false;
+    QStringList mixing; // temperature, count, points
+    bool vapourPresent = false;
+    QStringList vapour[2];
+    QStringList vaporization[2];
+    QStringList temperatures;          // count, then each temperature
+    QList<QStringList> solutionTables; // in the order of ascending temperature
+};
+
+inline StudentScript ScriptOf(const QJsonObject &file)
+{
+    StudentScript s;
+    const QJsonArray names = file[u"components"].toArray();
+    s.identity = {file[u"student"].toString(), names[0].toString(), names[1].toString()};
+    const QJsonObject equilibrium = file[u"equilibrium"].toObject();
+    s.equilibrium = TableAnswers(equilibrium[u"points"].toArray());
+    if (equilibrium[u"azeotrope"].isString())
+        s.azeotrope = equilibrium[u"azeotrope"].toString();
+
+    const QJsonObject feed = file[u"feed"].toObject();
+    s.condition = feed[u"condition"].toInt();
+    const QJsonObject values = feed[u"values"].toObject();
+    for (const QString &symbol : FeedSymbols(s.condition))
+        s.feed << values[symbol].toString();
+
+    const QJsonObject mixing = file[u"mixing_heat"].toObject();
+    s.mixingPresent = file[u"mixing_heat"].isObject();
+    if (s.mixingPresent)
+        s.mixing = QStringList{mixing[u"temperature"].toString()} + TableAnswers(mixing[u"points"].toArray());
+    s.vapourPresent = file[u"vapour_heat_capacity"].isArray();
+    for (int k = 0; k < 2; ++k) {
+        if (s.vapourPresent)
+            s.vapour[k] = TableAnswers(file[u"vapour_heat_capacity"][k].toArray());
+        s.vaporization[k] = TableAnswers(file[u"vaporization_heat"][k].toArray());
+    }
+
+    // The temperature list is sorted before its tables are asked.
+    QList<SolutionTable> tables;
+    for (const QJsonValue &t : file[u"solution_heat_capacity"].toArray())
+        tables.append({t[u"temperature"].toString(), t[u"points"].toArray()});
+    s.temperatures << QString::number(tables.size());
+    for (const SolutionTable &t : tables)
+        s.temperatures << t.temperature;
+    std::stable_sort(tables.begin(), tables.end(), [](const SolutionTable &a, const SolutionTable &b) {
+        return StoredNumber(NormalizeDecimal(a.temperature)) < StoredNumber(NormalizeDecimal(b.temperature));
+    });
+    for (const SolutionTable &t : tables)
+        s.solutionTables << TableAnswers(t.points);
+    return s;
+}
+
+inline QPushButton *Button(const QString &form, const QString &name)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    FormBase *window = FindForm(form);
+    return window ? window->findChild<QPushButton *>(name) : nullptr;
+}
+
+inline QPushButton *Button(const QString &form, int index)
+{
+    return Button(form, QStringLiteral("Command%1").arg(index));
+}
+
+// Clicks a button the student can see; false when it is not there.
+inline bool Click(const QString &form, const QString &name)
+{
+    QPushButton *button = Button(form, name);
+    if (!button || !button->isVisible())
+        return false;
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return true;
+}
+
+inline bool Click(const QString &form, int index)
+{
+    return Click(form, QStringLiteral("Command%1").arg(index));
+}
+
+// Clicks row `row` (0-based) of a list the student can see.
+inline bool ClickRow(const QString &form, const QString &listName, int row)
+{
+    FormBase *window = FindForm(form);
+    auto *list = window ? window->findChild<QListWidget *>(listName) : nullptr;
+    if (!list || !list->isVisible() || !list->isEnabled() || row >= list->count())
+        return false;
+    list->doItemsLayout();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return true;
+}
+
+inline QStringList Rows(const QString &form, const QString &listName = QStringLiteral("List1"))
+{
+    QStringList rows;
+    FormBase *window = FindForm(form);
+    if (auto *list = window ? window->findChild<QListWidget *>(listName) : nullptr)
+        for (int i = 0; i < list->count(); ++i)
+            rows << list->item(i)->text();
+    return rows;
+}
+
+// A printed or computed line with where and how it stands, so that two
+// screens compare as a whole.
+inline QString Describe(int x, int y, bool bold, bool red, const QString &text)
+{
+    return QStringLiteral("(%1,%2)%3%4 %5")
+        .arg(x)
+        .arg(y)
+        .arg(bold ? QStringLiteral(" bold") : QString())
+        .arg(red ? QStringLiteral(" red") : QString())
+        .arg(text);
+}
+
+inline QStringList ShownResults()
+{
+    QStringList lines;
+    FormBase *results = FindForm(QStringLiteral("Form23"));
+    if (!results)
+        return lines;
+    for (const PrintedText &t : results->printedTexts())
+        lines << Describe(t.x, t.y, t.bold, t.color == QColor(255, 0, 0), t.text);
+    return lines;
+}
+
+inline QStringList ResultsOf(const ProblemData &calculated)
+{
+    QStringList lines;
+    for (const ResultLine &line : ResultScreenLines(calculated))
+        lines << Describe(line.x, line.y, line.bold, line.red, line.text);
+    return lines;
+}
+
+// The batch-mode results of a problem file.
+inline QStringList BatchResults(const QJsonObject &file)
+{
+    ProblemData data;
+    const ProblemFileResult loaded = LoadProblem(ToBytes(file), data);
+    if (!loaded.ok)
+        return {QStringLiteral("not loaded: ") + loaded.error};
+    CalculateColumn(data);
+    return ResultsOf(data);
+}
+
+// The first place where the data typed on the screens differ from the data
+// loaded from a problem file, both calculated; empty when they agree. Texts
+// are compared as well as numbers, since the report prints the texts.
+inline QString DataDifference(const ProblemData &typed, const ProblemData &loaded)
+{
+    QString difference;
+    const auto same = [&difference](const QString &what, const auto &a, const auto &b) {
+        if (difference.isEmpty() && !(a == b))
+            difference = what;
+    };
+    for (int i = 1; i <= 3; ++i)
+        same(QStringLiteral("name %1").arg(i), typed.Names[i], loaded.Names[i]);
+    const EquilibriumTable &e = typed.Equilibrium, &le = loaded.Equilibrium;
+    same(QStringLiteral("equilibrium count"), e.N, le.N);
+    same(QStringLiteral("azeotrope"), e.AzeotropeX, le.AzeotropeX);
+    for (int i = 1; i <= le.N; ++i)
+        same(QStringLiteral("equilibrium point %1").arg(i), QStringList{e.XText[i], e.YText[i], e.TText[i]},
+             QStringList{le.XText[i], le.YText[i], le.TText[i]});
+    same(QStringLiteral("feed condition"), typed.Feed.Condition, loaded.Feed.Condition);
+    for (int i = 1; i <= FeedValueCount; ++i)
+        same(QStringLiteral("feed value %1").arg(i), typed.Feed.Value[i], loaded.Feed.Value[i]);
+    for (int i = 1; i <= FeedParameterCount(loaded.Feed.Condition); ++i) {
+        const int element = FeedParameterElement(loaded.Feed.Condition, i);
+        same(QStringLiteral("feed text %1").arg(element), typed.Feed.Text[element],
+             loaded.Feed.Text[element]);
+    }
+    const MixingHeatTable &m = typed.MixingHeat, &lm = loaded.MixingHeat;
+    same(QStringLiteral("heats of mixing present"), m.Present, lm.Present);
+    if (lm.Present) {
+        same(QStringLiteral("heat of mixing temperature"), typed.Results.Text[ResT0],
+             loaded.Results.Text[ResT0]);
+        same(QStringLiteral("heat of mixing count"), m.N, lm.N);
+        for (int i = 1; i <= lm.N; ++i)
+            same(QStringLiteral("heat of mixing point %1").arg(i), QStringList{m.XText[i], m.DHText[i]},
+                 QStringList{lm.XText[i], lm.DHText[i]});
+    }
+    const VaporHeatCapacityTable &c = typed.VaporHeatCapacity, &lc = loaded.VaporHeatCapacity;
+    const VaporizationHeatTable &r = typed.VaporizationHeat, &lr = loaded.VaporizationHeat;
+    same(QStringLiteral("vapour heat capacities present"), c.Present, lc.Present);
+    for (int k = 1; k <= MaxComponents; ++k) {
+        if (lc.Present) {
+            same(QStringLiteral("vapour heat capacity count %1").arg(k), c.N[k], lc.N[k]);
+            for (int i = 1; i <= lc.N[k]; ++i)
+                same(QStringLiteral("vapour heat capacity %1 point %2").arg(k).arg(i),
+                     QStringList{c.TText[k][i], c.CText[k][i]}, QStringList{lc.TText[k][i], lc.CText[k][i]});
+        }
+        same(QStringLiteral("vaporization count %1").arg(k), r.N[k], lr.N[k]);
+        for (int i = 1; i <= lr.N[k]; ++i)
+            same(QStringLiteral("vaporization %1 point %2").arg(k).arg(i),
+                 QStringList{r.TText[k][i], r.RText[k][i]}, QStringList{lr.TText[k][i], lr.RText[k][i]});
+    }
+    const SolutionHeatCapacitySet &s = typed.SolutionHeatCapacity, &ls = loaded.SolutionHeatCapacity;
+    same(QStringLiteral("solution temperature count"), s.NT, ls.NT);
+    for (int j = 1; j <= ls.NT; ++j) {
+        same(QStringLiteral("solution temperature %1").arg(j), s.TText[j], ls.TText[j]);
+        same(QStringLiteral("solution count %1").arg(j), s.N[j], ls.N[j]);
+        for (int i = 1; i <= ls.N[j]; ++i)
+            same(QStringLiteral("solution %1 point %2").arg(j).arg(i),
+                 QStringList{s.XText[j][i], s.CText[j][i]}, QStringList{ls.XText[j][i], ls.CText[j][i]});
+    }
+    // The enthalpy of a phase the feed does not have keeps whatever an
+    // earlier calculation left; its flow is zero and it is never shown.
+    const int condition = loaded.Feed.Condition;
+    for (int i = 1; i <= ResultCount; ++i)
+        if (!(i == ResHFv && (condition == BoilingLiquidFeed || condition == LiquidFeed)) &&
+            !(i == ResHFl && condition == VapourFeed))
+            same(QStringLiteral("result %1").arg(i), typed.Results(i), loaded.Results(i));
+    same(QStringLiteral("outcome"), typed.Outcome, loaded.Outcome);
+    return difference;
+}
+
+// The problem file loaded and calculated as batch mode does.
+inline ProblemData Calculated(const QJsonObject &file)
+{
+    ProblemData data;
+    if (LoadProblem(ToBytes(file), data).ok)
+        CalculateColumn(data);
+    return data;
+}
+
+// Where a road stopped short; empty when it reached its end.
+using Stop = QString;
+
+// From the start screen to the results window, typing the script.
+inline Stop WalkFirstRoad(ScriptedPlatform &p, const StudentScript &s)
+{
+    auto *start = new StartScreen;
+    start->show();
+    p.answers(s.identity).answers(s.equilibrium);
+    if (!Click(QStringLiteral("Form1"), 1))
+        return QStringLiteral("start screen");
+    // The azeotrope question comes when the table shows none by itself.
+    if (Button(QStringLiteral("Form2"), 5) && Button(QStringLiteral("Form2"), 5)->isVisible()) {
+        if (s.azeotrope.isNull()) {
+            Click(QStringLiteral("Form2"), 5);
+        } else {
+            p.yes().answer(s.azeotrope);
+            Click(QStringLiteral("Form2"), 4);
+        }
+    }
+    if (!Click(QStringLiteral("Form2"), 1))
+        return QStringLiteral("equilibrium control table");
+    if (!Click(QStringLiteral("Form6"), 1))
+        return QStringLiteral("equilibrium diagram");
+    p.answers(s.feed);
+    if (!Click(QStringLiteral("Form6"), 3 + s.condition))
+        return QStringLiteral("feed condition");
+    if (!Click(QStringLiteral("Form7"), 1))
+        return QStringLiteral("feed control table");
+
+    if (s.mixingPresent) {
+        p.answers(s.mixing);
+        if (!Click(QStringLiteral("Form9"), 1) || !Click(QStringLiteral("Form9"), 3))
+            return QStringLiteral("heats of mixing");
+    } else if (!Click(QStringLiteral("Form9"), 2)) {
+        return QStringLiteral("heats of mixing declined");
+    }
+
+    if (s.vapourPresent) {
+        p.answers(s.vapour[0]);
+        if (!Click(QStringLiteral("Form12"), 1))
+            return QStringLiteral("vapour heat capacities");
+        p.answers(s.vapour[1]);
+        if (!Click(QStringLiteral("Form12"), 3))
+            return QStringLiteral("vapour heat capacities, component 1");
+        p.answers(s.vaporization[0]);
+        if (!Click(QStringLiteral("Form12"), 3))
+            return QStringLiteral("vapour heat capacities, component 2");
+    } else {
+        p.answers(s.vaporization[0]);
+        if (!Click(QStringLiteral("Form12"), 2))
+            return QStringLiteral("vapour heat capacities declined");
+    }
+
+    p.answers(s.vaporization[1]);
+    if (!Click(QStringLiteral("Form15"), 3))
+        return QStringLiteral("heats of vaporization, component 1");
+    p.answers(s.temperatures);
+    if (!Click(QStringLiteral("Form15"), 3))
+        return QStringLiteral("heats of vaporization, component 2");
+    for (int j = 0; j < s.solutionTables.size(); ++j) {
+        p.answers(s.solutionTables[j]);
+        if (!Click(j == 0 ? QStringLiteral("Form18") : QStringLiteral("Form20"), 3))
+            return QStringLiteral("solution heat capacities, table %1").arg(j);
+    }
+    if (!Click(QStringLiteral("Form20"), 3))
+        return QStringLiteral("last solution table");
+    if (!FindForm(QStringLiteral("Form23")))
+        return QStringLiteral("results window");
+    return {};
+}
+
+} // namespace road
