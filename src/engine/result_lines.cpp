@@ -161,8 +161,11 @@ QList<ResultLine> ResultScreenLines(const ProblemData &data)
     case CalculationOutcome::ExactRefluxBelowMinimum:
         out.at(HeadingX, HeadingY, Heading, true);
         writeValueLines(out, data);
-        writeRedLine(out, FailureX, FailureY, ExactRefluxBelowMinimum);
-        writeRedLine(out, FailureX, FailureY + GapAboveExact,
+        // Below the last result line, where the exact count's lines would
+        // stand: at a fixed height the message would cover the results.
+        const int failureY = out.y + GapAboveExact;
+        writeRedLine(out, FailureX, failureY, ExactRefluxBelowMinimum);
+        writeRedLine(out, FailureX, failureY + GapAboveExact,
                      MinimumRefluxLabel + FormatFixed(data.MinimumReflux, 9, 4));
         break;
     }

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
+#include <climits>
 
 namespace {
 
@@ -94,6 +95,25 @@ private slots:
         click(resultsWindow()->printButton());
         QCOMPARE(session->documentsPrinted, before + 1);
         QVERIFY(!problem().CalculationDone);
+    }
+
+    void exactCountFailureStandsBelowTheResults()
+    {
+        ScriptedSession session;
+        QFile file(QStringLiteral(TARELIN_EXAMPLES_DIR "/benzene-toluene.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(LoadProblem(file.readAll(), problem()).ok);
+        problem().Feed.Value[FeedR] = 1.5f; // between the two counts' minimum reflux ratios
+        problem().Feed.Text[FeedR] = QStringLiteral("1.5");
+        QCOMPARE(CalculateColumn(problem()), CalculationOutcome::ExactRefluxBelowMinimum);
+        int lowestBlack = 0, highestRed = INT_MAX;
+        for (const ResultLine &line : ResultScreenLines(problem())) {
+            if (line.red)
+                highestRed = std::min(highestRed, line.y);
+            else
+                lowestBlack = std::max(lowestBlack, line.y);
+        }
+        QVERIFY(highestRed >= lowestBlack + 195 + 200);
     }
 
     void endButtonEndsTheProgram()
