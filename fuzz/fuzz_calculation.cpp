@@ -30,7 +30,11 @@ const ProblemData &example()
 
 class ByteReader {
 public:
-    ByteReader(const uint8_t *bytes, size_t size) : bytes(bytes), size(size) {}
+    ByteReader(const uint8_t *bytes, size_t size)
+        : bytes(bytes)
+        , size(size)
+    {
+    }
     bool empty() const { return offset >= size; }
     float nextFloat()
     {
@@ -41,7 +45,10 @@ public:
         std::memcpy(&value, raw, sizeof value);
         return value;
     }
-    int nextCount(int low, int high) { return low + (offset < size ? bytes[offset++] : 0) % (high - low + 1); }
+    int nextCount(int low, int high)
+    {
+        return low + (offset < size ? bytes[offset++] : 0) % (high - low + 1);
+    }
 
 private:
     const uint8_t *bytes;

@@ -19,6 +19,7 @@ void CaptionButton::paintEvent(QPaintEvent *)
     // blanks only served to push words onto the next line, so they go.
     const bool fits = fontMetrics().horizontalAdvance(caption) <= area.width();
     const QString shown = fits ? caption : caption.simplified();
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, flags, shown);
 }

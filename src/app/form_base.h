@@ -55,7 +55,7 @@ public:
     int heightTwips() const;
 
     // Printing on the surface.
-    int currentX = 0, currentY = 0; // twips
+    int currentX = 0, currentY = 0;  // twips
     void print(const QString &text); // prints a line and moves below it
     void printAt(int x, int y, const QString &text);
     void setFontBold(bool bold) { printBold = bold; }

@@ -16,7 +16,8 @@ QString PromptValue(const QString &title, const QString &prompt, int x, int y)
 void ReportOutOfRange(const QString &message)
 {
     platform().beep();
-    if (!platform().askYesNo(QStringLiteral("ОШИБКА !"), message + QStringLiteral("    Продолжаете работу ?")))
+    if (!platform().askYesNo(QStringLiteral("ОШИБКА !"),
+                             message + QStringLiteral("    Продолжаете работу ?")))
         EndProgram();
 }
 
@@ -70,8 +71,7 @@ void QuestionDialog::closeEvent(QCloseEvent *event)
 
 namespace {
 
-bool askWithDialog(const QString &designName, const QString &line1, const QString &line2, int left,
-                   int top)
+bool askWithDialog(const QString &designName, const QString &line1, const QString &line2, int left, int top)
 {
     auto *dialog = new QuestionDialog(designName, line1, line2);
     dialog->moveTwips(left, top);

@@ -76,8 +76,14 @@ bool QtPlatform::runDialog(FormBase &dialog)
     auto *no = dialog.findChild<QPushButton *>(QStringLiteral("Command2"));
     bool answer = false;
     QEventLoop loop;
-    const auto c1 = QObject::connect(yes, &QPushButton::clicked, &loop, [&] { answer = true; loop.quit(); });
-    const auto c2 = QObject::connect(no, &QPushButton::clicked, &loop, [&] { answer = false; loop.quit(); });
+    const auto c1 = QObject::connect(yes, &QPushButton::clicked, &loop, [&] {
+        answer = true;
+        loop.quit();
+    });
+    const auto c2 = QObject::connect(no, &QPushButton::clicked, &loop, [&] {
+        answer = false;
+        loop.quit();
+    });
     const auto c3 = QObject::connect(&dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.move(keptOnScreen(dialog.pos(), dialog.size()));

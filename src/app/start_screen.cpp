@@ -142,7 +142,8 @@ void StartScreen::layOutControls()
     placeTwips(titleShadowBottom, titleLeft + 10, TitleTop + TitleHeight, TitleWidth - 5, ShadowThickness);
 
     const int descriptionTop = TitleTop + TitleHeight + 400;
-    placeTwips(description, (width - DescriptionWidth) / 2, descriptionTop, DescriptionWidth, DescriptionHeight);
+    placeTwips(description, (width - DescriptionWidth) / 2, descriptionTop, DescriptionWidth,
+               DescriptionHeight);
 
     const int buttonTop = descriptionTop + DescriptionHeight + 500;
     const int gap = (width - 2 * ButtonWidth) / 3;
@@ -175,12 +176,12 @@ void StartScreen::Command1_Click()
     data.Names[1] = ProperCase(PromptValue(QStringLiteral("ВВОД ФАМИЛИИ"),
                                            QStringLiteral("  ВВЕДИТЕ ФАМИЛИЮ И НОМЕР ГРУППЫ "), 500, 300));
     data.Names[2] = ProperCase(PromptValue(
-        componentTitle, QStringLiteral("  ВВЕДИТЕ НАИМЕНОВАНИЕ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТОА РАЗДЕЛЯЕМОЙ СМЕСИ "), 500,
-        500));
+        componentTitle,
+        QStringLiteral("  ВВЕДИТЕ НАИМЕНОВАНИЕ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТОА РАЗДЕЛЯЕМОЙ СМЕСИ "), 500, 500));
     platform().switchKeyboardLayout(RussianKeyboardLayout);
     data.Names[3] = ProperCase(PromptValue(
-        componentTitle, QStringLiteral("  ВВЕДИТЕ НАИМЕНОВАНИЕ МЕНЕЕ ЛЕТУЧЕГО КОМПОНЕНТОА РАЗДЕЛЯЕМОЙ СМЕСИ "), 500,
-        500));
+        componentTitle,
+        QStringLiteral("  ВВЕДИТЕ НАИМЕНОВАНИЕ МЕНЕЕ ЛЕТУЧЕГО КОМПОНЕНТОА РАЗДЕЛЯЕМОЙ СМЕСИ "), 500, 500));
     platform().switchKeyboardLayout(EnglishKeyboardLayout);
 
     EnterEquilibriumData();

@@ -2,7 +2,6 @@
 
 #include "model/text.h"
 
-
 namespace {
 
 const QString Heading = QStringLiteral(" РЕЗУЛЬТАТЫ РАСЧЕТА");

@@ -34,4 +34,3 @@ private:
     QListWidget *list1;
     QLabel *label1, *label2, *label3, *label4;
 };
-

@@ -46,8 +46,17 @@ struct FeedSpec {
 
 // Element numbers of FeedSpec.Value / FeedSpec.Text.
 enum FeedElement {
-    FeedMA = 1, FeedMB = 2, FeedFv = 4, FeedFl = 5, FeedXFv = 6, FeedXFl = 7,
-    FeedTv = 8, FeedTl = 9, FeedXD = 10, FeedXW = 11, FeedR = 12
+    FeedMA = 1,
+    FeedMB = 2,
+    FeedFv = 4,
+    FeedFl = 5,
+    FeedXFv = 6,
+    FeedXFl = 7,
+    FeedTv = 8,
+    FeedTl = 9,
+    FeedXD = 10,
+    FeedXW = 11,
+    FeedR = 12
 };
 
 struct MixingHeatTable {
@@ -83,8 +92,26 @@ struct SolutionHeatCapacitySet {
 
 // Element numbers of CalculationResults.
 enum ResultElement {
-    ResF = 1, ResD, ResW, ResWF, ResXF, ResXDm, ResXWm, ResTD, ResTW, ResT0,
-    ResHFv, ResHFl, ResHF, ResHD, ResHW, ResFI, ResQc, ResQw, ResN, ResNf
+    ResF = 1,
+    ResD,
+    ResW,
+    ResWF,
+    ResXF,
+    ResXDm,
+    ResXWm,
+    ResTD,
+    ResTW,
+    ResT0,
+    ResHFv,
+    ResHFl,
+    ResHF,
+    ResHD,
+    ResHW,
+    ResFI,
+    ResQc,
+    ResQw,
+    ResN,
+    ResNf
 };
 
 struct CalculationResults {
@@ -136,7 +163,7 @@ struct ProblemData {
     float MinimumReflux = 0.0f;
     bool CalculationDone = false; // a calculation ran and its report is not printed yet
 
-    int BadPointIndex = 0;   // verdict of the last thermal-table or feed check
+    int BadPointIndex = 0;    // verdict of the last thermal-table or feed check
     int CurrentComponent = 1; // component, or solution temperature, on screen
     int RemovalPoint = 0;     // point offered in the removal dialog
 };

@@ -50,8 +50,8 @@ std::string leadingNumberCharacters(const QString &text)
         } else if (stage == Fraction && digit) {
             number += ch;
             anyDigit = true;
-        } else if ((stage == Integer || stage == Fraction) && anyDigit
-                   && (ch == 'e' || ch == 'E' || ch == 'd' || ch == 'D')) {
+        } else if ((stage == Integer || stage == Fraction) && anyDigit &&
+                   (ch == 'e' || ch == 'E' || ch == 'd' || ch == 'D')) {
             stage = ExponentSign;
         } else if (stage == ExponentSign && (ch == '+' || ch == '-')) {
             exponent += ch;

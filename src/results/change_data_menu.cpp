@@ -21,8 +21,10 @@ const char *const Captions[] = {
     "РАВНОВЕСНЫЕ ДАННЫЕ",
     "В КАКОМ ВИДЕ ПОСТУПАЕТ ИСХОДНАЯ СМЕСЬ В КОЛОННУ?",
     "   ЗАВИСИМОСТЬ ТЕПЛОТ СМЕШЕНИЯ ОТ КОНЦЕНТРАЦИИ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТА",
-    "     ЗАВИСИМОСТЬ ТЕПЛОЕМКОСТИ ОТ ТЕМПЕРАТУРЫ        ДЛЯ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТА В ГАЗООБРАЗНОМ СОСТОЯНИИ",
-    "    ЗАВИСИМОСТЬ ТЕПЛОЕМКОСТИ ОТ ТЕМПЕРАТУРЫ        ДЛЯ МЕНЕЕ ЛЕТУЧЕГО КОМПОНЕНТА В ГАЗООБРАЗНОМ СОСТОЯНИИ",
+    "     ЗАВИСИМОСТЬ ТЕПЛОЕМКОСТИ ОТ ТЕМПЕРАТУРЫ        ДЛЯ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТА В ГАЗООБРАЗНОМ "
+    "СОСТОЯНИИ",
+    "    ЗАВИСИМОСТЬ ТЕПЛОЕМКОСТИ ОТ ТЕМПЕРАТУРЫ        ДЛЯ МЕНЕЕ ЛЕТУЧЕГО КОМПОНЕНТА В ГАЗООБРАЗНОМ "
+    "СОСТОЯНИИ",
     "   ЗАВИСИМОСТЬ ТЕПЛОТ ИСПАРЕНИЯ ОТ ТЕМПЕРАТУРЫ           ДЛЯ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТА",
     "   ЗАВИСИМОСТЬ ТЕПЛОТ ИСПАРЕНИЯ ОТ ТЕМПЕРАТУРЫ             ДЛЯ МЕНЕЕ ЛЕТУЧЕГО КОМПОНЕНТА",
     "     ЗАВИСИМОСТЬ ТЕПЛОЕМКОСТИ РАСТВОРА ОТ   КОНЦЕНТРАЦИИ  БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТА",
@@ -70,14 +72,21 @@ ChangeDataMenu::ChangeDataMenu()
     using Handler = void (ChangeDataMenu::*)();
     static constexpr Handler handlers[] = {
         nullptr,
-        &ChangeDataMenu::Command1_Click, &ChangeDataMenu::Command2_Click, &ChangeDataMenu::Command3_Click,
-        &ChangeDataMenu::Command4_Click, &ChangeDataMenu::Command5_Click, &ChangeDataMenu::Command6_Click,
-        &ChangeDataMenu::Command7_Click, &ChangeDataMenu::Command8_Click, &ChangeDataMenu::Command9_Click,
+        &ChangeDataMenu::Command1_Click,
+        &ChangeDataMenu::Command2_Click,
+        &ChangeDataMenu::Command3_Click,
+        &ChangeDataMenu::Command4_Click,
+        &ChangeDataMenu::Command5_Click,
+        &ChangeDataMenu::Command6_Click,
+        &ChangeDataMenu::Command7_Click,
+        &ChangeDataMenu::Command8_Click,
+        &ChangeDataMenu::Command9_Click,
         &ChangeDataMenu::Command10_Click,
     };
     for (int i = 1; i <= 10; ++i) {
         const Handler handler = handlers[i];
-        connect(buttons[i], &QPushButton::clicked, this, [this, handler] { RunHandler([=] { (this->*handler)(); }); });
+        connect(buttons[i], &QPushButton::clicked, this,
+                [this, handler] { RunHandler([=] { (this->*handler)(); }); });
     }
 }
 

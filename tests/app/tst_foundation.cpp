@@ -35,8 +35,8 @@ private slots:
         for (int i = 0; i < errorBoxes; ++i)
             session->yes();
         const int result = PromptCount(QStringLiteral("Ввод кол-ва пар равн. зависимости"),
-                                       QStringLiteral("Сколько пар равновесных точек будете вводить"), 2000, 2300, 8,
-                                       20, QStringLiteral("Количество пар от 8 до 20 !!!"));
+                                       QStringLiteral("Сколько пар равновесных точек будете вводить"), 2000,
+                                       2300, 8, 20, QStringLiteral("Количество пар от 8 до 20 !!!"));
         QCOMPARE(result, count);
         QCOMPARE(session->questions.size(), errorBoxes);
         QCOMPARE(session->beeps, errorBoxes);
@@ -189,7 +189,9 @@ private slots:
         problem().Equilibrium.N = 12;
         // The equilibrium entry follows with its count; "Нет" in its error
         // box ends the program there.
-        session->answers({QStringLiteral("петров хт-21"), QStringLiteral("БЕНЗОЛ"), QString(), QStringLiteral("3")})
+        session
+            ->answers(
+                {QStringLiteral("петров хт-21"), QStringLiteral("БЕНЗОЛ"), QString(), QStringLiteral("3")})
             .no();
         auto *screen = new StartScreen;
         screen->show();

@@ -39,8 +39,8 @@ private slots:
         for (int element = 1; element <= ResultCount; ++element)
             QVERIFY2(std::isfinite(data.Results.Value[element]), qPrintable(QString::number(element)));
         for (const ResultLine &line : ResultScreenLines(data))
-            QVERIFY2(!line.text.contains(QLatin1String("nan"), Qt::CaseInsensitive)
-                         && !line.text.contains(QLatin1String("inf"), Qt::CaseInsensitive),
+            QVERIFY2(!line.text.contains(QLatin1String("nan"), Qt::CaseInsensitive) &&
+                         !line.text.contains(QLatin1String("inf"), Qt::CaseInsensitive),
                      qPrintable(line.text));
     }
 };

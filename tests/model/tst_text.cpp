@@ -13,23 +13,40 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("normalized");
         QTest::addColumn<double>("number");
-        QTest::newRow("empty") << "" << "0" << 0.0;
-        QTest::newRow("decimal comma") << "0,5" << "0.5" << 0.5;
-        QTest::newRow("three commas") << "1,2,3" << "1.2,3" << 1.2;
-        QTest::newRow("point unchanged") << "0.85" << "0.85" << 0.85;
-        QTest::newRow("letters") << "abc" << "abc" << 0.0;
-        QTest::newRow("leading blanks") << "   12.5" << "   12.5" << 12.5;
-        QTest::newRow("blanks inside") << "1 2 3" << "1 2 3" << 123.0;
-        QTest::newRow("digits then letters") << "78.11кг" << "78.11кг" << 78.11;
-        QTest::newRow("exponent") << "1.5e3" << "1.5e3" << 1500.0;
-        QTest::newRow("BASIC D exponent") << "2D-2" << "2D-2" << 0.02;
-        QTest::newRow("exponent without digits") << "7e" << "7e" << 7.0;
-        QTest::newRow("second point ends") << "1.2.3" << "1.2.3" << 1.2;
-        QTest::newRow("leading point") << "-.5" << "-.5" << -0.5;
-        QTest::newRow("sign only") << "-" << "-" << 0.0;
-        QTest::newRow("minus zero") << "-0" << "-0" << 0.0;
-        QTest::newRow("cyrillic") << "Бензол" << "Бензол" << 0.0;
-        QTest::newRow("spaces only") << "   " << "   " << 0.0;
+        QTest::newRow("empty") << ""
+                               << "0" << 0.0;
+        QTest::newRow("decimal comma") << "0,5"
+                                       << "0.5" << 0.5;
+        QTest::newRow("three commas") << "1,2,3"
+                                      << "1.2,3" << 1.2;
+        QTest::newRow("point unchanged") << "0.85"
+                                         << "0.85" << 0.85;
+        QTest::newRow("letters") << "abc"
+                                 << "abc" << 0.0;
+        QTest::newRow("leading blanks") << "   12.5"
+                                        << "   12.5" << 12.5;
+        QTest::newRow("blanks inside") << "1 2 3"
+                                       << "1 2 3" << 123.0;
+        QTest::newRow("digits then letters") << "78.11кг"
+                                             << "78.11кг" << 78.11;
+        QTest::newRow("exponent") << "1.5e3"
+                                  << "1.5e3" << 1500.0;
+        QTest::newRow("BASIC D exponent") << "2D-2"
+                                          << "2D-2" << 0.02;
+        QTest::newRow("exponent without digits") << "7e"
+                                                 << "7e" << 7.0;
+        QTest::newRow("second point ends") << "1.2.3"
+                                           << "1.2.3" << 1.2;
+        QTest::newRow("leading point") << "-.5"
+                                       << "-.5" << -0.5;
+        QTest::newRow("sign only") << "-"
+                                   << "-" << 0.0;
+        QTest::newRow("minus zero") << "-0"
+                                    << "-0" << 0.0;
+        QTest::newRow("cyrillic") << "Бензол"
+                                  << "Бензол" << 0.0;
+        QTest::newRow("spaces only") << "   "
+                                     << "   " << 0.0;
     }
     void normalizeDecimal()
     {
@@ -87,11 +104,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("cyrillic") << "иванов хт-31" << "Иванов Хт-31";
-        QTest::newRow("upper") << "БЕНЗОЛ" << "Бензол";
-        QTest::newRow("latin") << "toluene" << "Toluene";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("two blanks") << "этиловый  спирт" << "Этиловый  Спирт";
+        QTest::newRow("cyrillic") << "иванов хт-31"
+                                  << "Иванов Хт-31";
+        QTest::newRow("upper") << "БЕНЗОЛ"
+                               << "Бензол";
+        QTest::newRow("latin") << "toluene"
+                               << "Toluene";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("two blanks") << "этиловый  спирт"
+                                    << "Этиловый  Спирт";
     }
     void properCase()
     {

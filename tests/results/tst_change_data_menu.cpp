@@ -14,7 +14,8 @@ class ChangeDataMenuTest : public QObject {
 private:
     static QPushButton *button(int i)
     {
-        return FindForm(QStringLiteral("Form24"))->findChild<QPushButton *>(QStringLiteral("Command%1").arg(i));
+        return FindForm(QStringLiteral("Form24"))
+            ->findChild<QPushButton *>(QStringLiteral("Command%1").arg(i));
     }
     static QLabel *label(const char *name)
     {
@@ -49,7 +50,8 @@ private slots:
         QCOMPARE(label("Label2")->isVisibleTo(FindForm(QStringLiteral("Form24"))), !(mixing && vapour));
         QCOMPARE(label("Label2")->text(), QStringLiteral("Данные введены"));
         QCOMPARE(label("Label3")->text(), QStringLiteral("Данные не введены"));
-        QCOMPARE(FindForm(QStringLiteral("Form24"))->windowTitle(), QStringLiteral("Изменение исходной информации"));
+        QCOMPARE(FindForm(QStringLiteral("Form24"))->windowTitle(),
+                 QStringLiteral("Изменение исходной информации"));
         QCOMPARE(button(2)->text(), QStringLiteral("В КАКОМ ВИДЕ ПОСТУПАЕТ ИСХОДНАЯ СМЕСЬ В КОЛОННУ?"));
     }
 

@@ -47,8 +47,8 @@ QString ScriptedPlatform::prompt(const QString &title, const QString &text, QPoi
     throwIfEnded();
     events << QStringLiteral("prompt:") + title;
     if (promptAnswers.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected prompt \"%1\" / \"%2\"").arg(title, text)), __FILE__,
-                     __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("unexpected prompt \"%1\" / \"%2\"").arg(title, text)),
+                     __FILE__, __LINE__);
         throw ProgramEnded();
     }
     const QString answer = promptAnswers.dequeue();
@@ -61,8 +61,8 @@ bool ScriptedPlatform::askYesNo(const QString &title, const QString &text)
     throwIfEnded();
     events << QStringLiteral("question:") + title;
     if (yesNoAnswers.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected question \"%1\" / \"%2\"").arg(title, text)), __FILE__,
-                     __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("unexpected question \"%1\" / \"%2\"").arg(title, text)),
+                     __FILE__, __LINE__);
         throw ProgramEnded();
     }
     const bool answer = yesNoAnswers.dequeue();
@@ -86,12 +86,14 @@ bool ScriptedPlatform::runDialog(FormBase &dialog)
         if (auto *label = dialog.findChild<QLabel *>(name))
             labels << label->text();
     if (yesNoAnswers.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected dialog %1 %2").arg(dialog.objectName(), labels.join(u' '))),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(QStringLiteral("unexpected dialog %1 %2").arg(dialog.objectName(), labels.join(u' '))),
+            __FILE__, __LINE__);
         throw ProgramEnded();
     }
     const bool answer = yesNoAnswers.dequeue();
-    dialogs.append({dialog.objectName(), labels, QPoint(PixelsToTwips(dialog.x()), PixelsToTwips(dialog.y())), answer});
+    dialogs.append(
+        {dialog.objectName(), labels, QPoint(PixelsToTwips(dialog.x()), PixelsToTwips(dialog.y())), answer});
     return answer;
 }
 

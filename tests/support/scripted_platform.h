@@ -23,9 +23,9 @@ public:
         bool answer;
     };
     struct Dialog {
-        QString name;          // Form3, Form5, ...
-        QStringList labels;    // Label1, Label2 captions
-        QPoint position;       // twips
+        QString name;       // Form3, Form5, ...
+        QStringList labels; // Label1, Label2 captions
+        QPoint position;    // twips
         bool answer;
     };
 
