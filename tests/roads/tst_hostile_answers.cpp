@@ -301,6 +301,89 @@ const QStringList TableC = {"1.05", "1.2", "1.35"};
 const QStringList SolutionX = {"0", "0.5", "1"};
 const QStringList SolutionC = {"155", "144", "134"};
 
+// The answers of a point prompted on a correction list: the one under test
+// in its column, a sound one in the other.
+QStringList pointCorrection(int column, const QStringList &atPrompt, const QString &argument,
+                            const QString &value)
+{
+    return column == 0 ? atPrompt + QStringList{value} : QStringList{argument} + atPrompt;
+}
+
+QString columnName(const char *argument, const char *value, int column)
+{
+    return QLatin1String(column == 0 ? argument : value);
+}
+
+// The prompts of the correction lists: a point corrected or added, a table
+// temperature corrected or added.
+void addListPrompts(QList<PromptUnderTest> &prompts)
+{
+    for (int column = 0; column < 2; ++column) {
+        prompts << PromptUnderTest{columnName("mixing X addition", "mixing DH addition", column), QString(),
+                                   KeptAsTyped, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+                                       enterMixing(p, {"20"}, {"4"}, PointAnswers(MixingX, MixingDH));
+                                       Click(Form9, QStringLiteral("Command4"));
+                                       type(p, pointCorrection(column, atPrompt, "0.8", "20"));
+                                       ClickRow(Form9, QStringLiteral("List1"), 5);
+                                       return mixingColumn(column == 1);
+                                   }};
+        prompts << PromptUnderTest{
+            columnName("vapour capacity T correction", "vapour capacity C correction", column), QString(),
+            KeptAsTyped, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+                AskVaporHeatCapacityQuestion();
+                p.answer("3");
+                type(p, PointAnswers(TableT, TableC));
+                Click(Form12, QStringLiteral("Command1"));
+                Click(Form12, QStringLiteral("Command4"));
+                type(p, pointCorrection(column, atPrompt, "80", "1.2"));
+                ClickRow(Form12, QStringLiteral("List1"), 1);
+                return capacityColumn(1, column == 1);
+            }};
+        prompts << PromptUnderTest{columnName("vaporization T addition", "vaporization R addition", column),
+                                   QString(), KeptAsTyped,
+                                   [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+                                       p.answer("3");
+                                       type(p, PointAnswers(TableT, TableR));
+                                       RunHandler([] { StartVaporizationHeatEntry(1); });
+                                       Click(Form15, QStringLiteral("Command4"));
+                                       type(p, pointCorrection(column, atPrompt, "100", "380"));
+                                       ClickRow(Form15, QStringLiteral("List1"), 3);
+                                       return vaporizationColumn(1, column == 1);
+                                   }};
+        prompts << PromptUnderTest{columnName("solution X correction", "solution C correction", column),
+                                   QString(), KeptAsTyped,
+                                   [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+                                       enterSolutionTemperatures(p, {"1"}, {"20"});
+                                       p.answer("3");
+                                       type(p, PointAnswers(SolutionX, SolutionC));
+                                       Click(Form18, QStringLiteral("Command3"));
+                                       Click(Form20, QStringLiteral("Command4"));
+                                       type(p, pointCorrection(column, atPrompt, "0.5", "144"));
+                                       ClickRow(Form20, QStringLiteral("List1"), 2);
+                                       return solutionColumn(1, column == 1);
+                                   }};
+    }
+    prompts << PromptUnderTest{QStringLiteral("solution table temperature correction"), QStringLiteral("20"),
+                               TemperatureAskedAgain, [](ScriptedPlatform &p, const QStringList &atPrompt) {
+                                   enterSolutionTemperatures(p, {"1"}, {"30"});
+                                   p.answer("3");
+                                   type(p, PointAnswers(SolutionX, SolutionC));
+                                   Click(Form18, QStringLiteral("Command3"));
+                                   Click(Form20, QStringLiteral("Command4"));
+                                   type(p, atPrompt);
+                                   ClickRow(Form20, QStringLiteral("List1"), 0);
+                                   return solutionTemperatureTexts();
+                               }};
+    prompts << PromptUnderTest{QStringLiteral("solution temperature addition"), QStringLiteral("20"),
+                               TemperatureAskedAgain, [](ScriptedPlatform &p, const QStringList &atPrompt) {
+                                   enterSolutionTemperatures(p, {"2"}, {"50", "100"});
+                                   Click(Form18, QStringLiteral("Command4"));
+                                   type(p, atPrompt);
+                                   ClickRow(Form18, QStringLiteral("List1"), 2);
+                                   return solutionTemperatureTexts();
+                               }};
+}
+
 QList<PromptUnderTest> promptsUnderTest()
 {
     QList<PromptUnderTest> prompts;
@@ -456,6 +539,7 @@ QList<PromptUnderTest> promptsUnderTest()
                                        Click(Form18, QStringLiteral("Command3"));
                                        return solutionColumn(1, column == 1);
                                    }};
+    addListPrompts(prompts);
     return prompts;
 }
 
