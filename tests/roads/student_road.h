@@ -284,10 +284,12 @@ inline QString DataDifference(const ProblemData &typed, const ProblemData &loade
     }
     // The enthalpy of a phase the feed does not have keeps whatever an
     // earlier calculation left; its flow is zero and it is never shown.
+    // Nor are stage numbers results when the count never reached the top.
     const int condition = loaded.Feed.Condition;
+    const bool noStages = loaded.Outcome == CalculationOutcome::RefluxBelowMinimum;
     for (int i = 1; i <= ResultCount; ++i)
         if (!(i == ResHFv && (condition == BoilingLiquidFeed || condition == LiquidFeed)) &&
-            !(i == ResHFl && condition == VapourFeed))
+            !(i == ResHFl && condition == VapourFeed) && !(noStages && (i == ResN || i == ResNf)))
             same(QStringLiteral("result %1").arg(i), typed.Results(i), loaded.Results(i));
     same(QStringLiteral("outcome"), typed.Outcome, loaded.Outcome);
     return difference;
