@@ -14,6 +14,7 @@
 #include "input/feed_parameters.h"
 #include "model/problem_data.h"
 #include "model/text.h"
+#include "results/report/report.h"
 #include "support/scripted_platform.h"
 
 #include <QFile>
@@ -302,6 +303,35 @@ inline ProblemData Calculated(const QJsonObject &file)
     if (LoadProblem(ToBytes(file), data).ok)
         CalculateColumn(data);
     return data;
+}
+
+// Prints the report from the results window, as "  Печать результатов"
+// does, and answers whether the printed pages are the report of the file's
+// problem calculated in batch mode.
+inline bool PrintedReportIsTheBatchReport(ScriptedPlatform &p, const QJsonObject &file,
+                                          QString *firstDifference)
+{
+    const qsizetype before = p.printedPages.size();
+    if (!Click(QStringLiteral("Form23"), 3))
+        return false;
+    const QList<QStringList> printed = p.printedPages.mid(before);
+    const QList<QStringList> batch = BuildReport(Calculated(file), p.date, p.time);
+    if (printed == batch)
+        return true;
+    const auto lines = [](const QList<QStringList> &pages) {
+        QStringList all;
+        for (const QStringList &page : pages)
+            all << page << QStringLiteral("<end of page>");
+        return all;
+    };
+    const QStringList a = lines(printed), b = lines(batch);
+    for (qsizetype i = 0; i < qMax(a.size(), b.size()); ++i)
+        if (a.value(i) != b.value(i)) {
+            *firstDifference =
+                QStringLiteral("line %1: printed \"%2\", batch \"%3\"").arg(i).arg(a.value(i), b.value(i));
+            break;
+        }
+    return false;
 }
 
 // Where a road stopped short; empty when it reached its end.

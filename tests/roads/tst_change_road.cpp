@@ -15,18 +15,24 @@ const QString Menu = QStringLiteral("Form24");
 // One change a student makes through the change-data menu.
 struct Change {
     enum Kind {
-        EquilibriumCell,     // sub: column 1 X, 2 Y, 3 T; point: row
-        EquilibriumAnew,     // data: the new points
-        FeedValue,           // point: parameter in prompt order
-        FeedCondition,       // sub: the new condition; data: its values
-        MixingPoint,         // point, typed X and DH
-        MixingTemperature,   // typed temperature
-        VapourPoint,         // sub: component; point, typed T and C
-        VaporizationPoint,   // sub: component; point, typed T and R
-        SolutionPoint,       // sub: temperature; point, typed X and C
-        SolutionTemperature, // data: {temperature, points} of an added temperature
-        MixingAnew,          // data: the heats of mixing of a problem without them
-        VapourAnew,          // data: both vapour heat-capacity tables
+        EquilibriumCell,              // sub: column 1 X, 2 Y, 3 T; point: row
+        EquilibriumAnew,              // data: the new points
+        FeedValue,                    // point: parameter in prompt order
+        FeedCondition,                // sub: the new condition; data: its values
+        MixingPoint,                  // point, typed X and DH
+        MixingTemperature,            // typed temperature
+        VapourPoint,                  // sub: component; point, typed T and C
+        VaporizationPoint,            // sub: component; point, typed T and R
+        SolutionPoint,                // sub: temperature; point, typed X and C
+        SolutionTemperature,          // data: {temperature, points} of an added temperature
+        MixingAnew,                   // data: the heats of mixing of a problem without them
+        VapourAnew,                   // data: both vapour heat-capacity tables
+        EquilibriumAdded,             // typed X, Y, T of a new point
+        EquilibriumRemoved,           // point
+        ThermalAdded,                 // sub: the menu button of the table; typed argument and value
+        ThermalRemoved,               // sub: the menu button of the table; point
+        SolutionTemperatureCorrected, // sub: temperature; typed temperature
+        SolutionTemperatureRemoved,   // sub: temperature
     };
     Kind kind;
     int sub = 0;
@@ -59,6 +65,49 @@ void ReplaceRow(QJsonObject &file, const QString &key, int table, int row, const
     rows[row] = value;
     tables[table] = rows;
     file[key] = tables;
+}
+
+// The key and table number of the thermal table a menu button opens.
+struct ThermalTable {
+    QString form, key;
+    int table; // -1: the points of an object
+    int headingRows;
+};
+
+ThermalTable ThermalTableOf(int menuButton)
+{
+    if (menuButton == 3)
+        return {QStringLiteral("Form32"), QStringLiteral("mixing_heat"), -1, 1};
+    if (menuButton <= 5)
+        return {QStringLiteral("Form36"), QStringLiteral("vapour_heat_capacity"), menuButton - 4, 0};
+    return {QStringLiteral("Form39"), QStringLiteral("vaporization_heat"), menuButton - 6, 0};
+}
+
+template <typename Edit> void EditThermalTable(QJsonObject &file, int menuButton, Edit edit)
+{
+    const ThermalTable t = ThermalTableOf(menuButton);
+    if (t.table < 0) {
+        QJsonObject mixing = file[t.key].toObject();
+        QJsonArray points = mixing[u"points"].toArray();
+        edit(points);
+        mixing[u"points"] = points;
+        file[t.key] = mixing;
+        return;
+    }
+    QJsonArray tables = file[t.key].toArray();
+    QJsonArray points = tables[t.table].toArray();
+    edit(points);
+    tables[t.table] = points;
+    file[t.key] = tables;
+}
+
+template <typename Edit> void EditEquilibrium(QJsonObject &file, Edit edit)
+{
+    QJsonObject equilibrium = file[u"equilibrium"].toObject();
+    QJsonArray points = equilibrium[u"points"].toArray();
+    edit(points);
+    equilibrium[u"points"] = points;
+    file[u"equilibrium"] = equilibrium;
 }
 
 // The same change made to a problem file, for batch mode. The example
@@ -134,6 +183,34 @@ void Apply(QJsonObject &file, const Change &c)
     case Change::VapourAnew:
         file[u"vapour_heat_capacity"] = c.data;
         break;
+    case Change::EquilibriumAdded:
+        EditEquilibrium(file,
+                        [&c](QJsonArray &points) { points.append(QJsonArray::fromStringList(c.typed)); });
+        break;
+    case Change::EquilibriumRemoved:
+        EditEquilibrium(file, [&c](QJsonArray &points) { points.removeAt(c.point - 1); });
+        break;
+    case Change::ThermalAdded:
+        EditThermalTable(file, c.sub,
+                         [&c](QJsonArray &points) { points.append(QJsonArray::fromStringList(c.typed)); });
+        break;
+    case Change::ThermalRemoved:
+        EditThermalTable(file, c.sub, [&c](QJsonArray &points) { points.removeAt(c.point - 1); });
+        break;
+    case Change::SolutionTemperatureCorrected: {
+        QJsonArray tables = file[u"solution_heat_capacity"].toArray();
+        QJsonObject table = tables[c.sub - 1].toObject();
+        table[u"temperature"] = c.typed[0];
+        tables[c.sub - 1] = table;
+        file[u"solution_heat_capacity"] = tables;
+        break;
+    }
+    case Change::SolutionTemperatureRemoved: {
+        QJsonArray tables = file[u"solution_heat_capacity"].toArray();
+        tables.removeAt(c.sub - 1);
+        file[u"solution_heat_capacity"] = tables;
+        break;
+    }
     }
 }
 
@@ -234,6 +311,56 @@ road::Stop Walk(ScriptedPlatform &p, const Change &c)
         p.answer(c.data[u"temperature"].toString()).answers(road::TableAnswers(c.data[u"points"].toArray()));
         if (!Click(Menu, 3) || !Click(QStringLiteral("Form32"), 3))
             return stop("heats of mixing entered anew");
+        break;
+    case Change::EquilibriumAdded:
+        p.answers(c.typed);
+        if (!Click(Menu, 1) || !Click(QStringLiteral("Form25"), 6) || !Click(QStringLiteral("Form25"), 3) ||
+            !Click(QStringLiteral("Form25"), 1))
+            return stop("equilibrium point added");
+        break;
+    case Change::EquilibriumRemoved: {
+        if (!Click(Menu, 1) || !Click(QStringLiteral("Form25"), 6) || !Click(QStringLiteral("Form25"), 4))
+            return stop("equilibrium removal");
+        p.yes();
+        FormBase *editor = FindForm(QStringLiteral("Form25"));
+        QTest::mouseClick(editor, Qt::LeftButton, {}, EditorTable::cell(1, c.point).center());
+        if (!Click(QStringLiteral("Form25"), 1))
+            return stop("equilibrium point removed");
+        break;
+    }
+    case Change::ThermalAdded:
+    case Change::ThermalRemoved: {
+        const ThermalTable t = ThermalTableOf(c.sub);
+        if (!Click(Menu, c.sub))
+            return stop("thermal table");
+        const int addRow = t.headingRows + int(road::Rows(t.form).size()) - t.headingRows - 2;
+        if (c.kind == Change::ThermalAdded) {
+            p.answers(c.typed);
+            if (!ClickRow(t.form, QStringLiteral("List1"), addRow))
+                return stop("thermal point added");
+        } else {
+            p.yes();
+            if (!ClickRow(t.form, QStringLiteral("List1"), addRow + 1) ||
+                !ClickRow(t.form, QStringLiteral("List2"), c.point - 1))
+                return stop("thermal point removed");
+        }
+        if (!Click(t.form, 5))
+            return stop("thermal end of corrections");
+        break;
+    }
+    case Change::SolutionTemperatureCorrected:
+        p.answers(c.typed);
+        if (!Click(Menu, 8) || !Click(QStringLiteral("Form42"), 2) ||
+            !Click(QStringLiteral("Form47"), QStringLiteral("Command1(%1)").arg(c.sub - 1)) ||
+            !ClickRow(QStringLiteral("Form47"), QStringLiteral("List1"), 0) ||
+            !Click(QStringLiteral("Form47"), 5))
+            return stop("solution temperature corrected");
+        break;
+    case Change::SolutionTemperatureRemoved:
+        p.yes();
+        if (!Click(Menu, 8) || !Click(QStringLiteral("Form42"), 1) || !Click(QStringLiteral("Form42"), 4) ||
+            !ClickRow(QStringLiteral("Form42"), QStringLiteral("List1"), c.sub - 1))
+            return stop("solution temperature removed");
         break;
     case Change::VapourAnew:
         p.answers(road::TableAnswers(c.data[0].toArray()));
@@ -363,6 +490,29 @@ private slots:
             << declined << QList<Change>{{Change::MixingAnew, 0, 0, {}, MixingHeats}} << false;
         QTest::newRow("vapour heat capacities entered where there were none")
             << declined << QList<Change>{{Change::VapourAnew, 0, 0, {}, VapourCapacities}} << false;
+        QTest::newRow("equilibrium: a point added in the editor")
+            << benzene << QList<Change>{Point(Change::EquilibriumAdded, 0, 0, {"0.65", "0.825", "88.1"})}
+            << false;
+        QTest::newRow("equilibrium: point 3 removed in the editor")
+            << benzene << QList<Change>{Point(Change::EquilibriumRemoved, 0, 3, {})} << false;
+        QTest::newRow("heats of mixing: a point added")
+            << benzene << QList<Change>{Point(Change::ThermalAdded, 3, 0, {"0.3", "70"})} << false;
+        QTest::newRow("heats of mixing: point 4 removed")
+            << benzene << QList<Change>{Point(Change::ThermalRemoved, 3, 0 + 4, {})} << false;
+        QTest::newRow("vapour heat capacity 2: a point added")
+            << benzene << QList<Change>{Point(Change::ThermalAdded, 5, 0, {"175", "1.7"})} << false;
+        QTest::newRow("vapour heat capacity 1: point 1 removed")
+            << benzene << QList<Change>{Point(Change::ThermalRemoved, 4, 1, {})} << false;
+        QTest::newRow("heat of vaporization 1: a point added")
+            << benzene << QList<Change>{Point(Change::ThermalAdded, 6, 0, {"90", "380"})} << false;
+        QTest::newRow("heat of vaporization 2: point 7 removed")
+            << benzene << QList<Change>{Point(Change::ThermalRemoved, 7, 7, {})} << false;
+        QTest::newRow("solution heat capacity: temperature 2 corrected")
+            << benzene << QList<Change>{Point(Change::SolutionTemperatureCorrected, 2, 0, {"70"})} << false;
+        QTest::newRow("solution heat capacity: temperature 1 corrected past the others")
+            << benzene << QList<Change>{Point(Change::SolutionTemperatureCorrected, 1, 0, {"120"})} << false;
+        QTest::newRow("solution heat capacity: temperature 1 removed")
+            << benzene << QList<Change>{Point(Change::SolutionTemperatureRemoved, 1, 0, {})} << false;
         QTest::newRow("every data set in one visit")
             << benzene << QList<Change>{Point(Change::EquilibriumCell, 2, 6, {"0.63"}),
                                         Feed(3, LiquidFeedValues),
@@ -392,13 +542,17 @@ private slots:
         QVERIFY(road::Click(Menu, 9)); // "РАСЧЕТ С ИЗМЕНЕННЫМИ ДАННЫМИ"
         QVERIFY(!session->hasEnded());
         QVERIFY(!session->unansweredPromptsLeft());
-        QVERIFY(session->dialogs.isEmpty());
+        for (const ScriptedPlatform::Dialog &dialog : session->dialogs)
+            QCOMPARE(dialog.labels.value(0), QStringLiteral("Убираете")); // no data set was refused
         QCOMPARE(LoadedForms().size(), 1);
         QCOMPARE(LoadedForms().first()->objectName(), QStringLiteral("Form23"));
 
         const QStringList changed = road::BatchResults(file);
         QCOMPARE(road::ShownResults(), changed);
         QCOMPARE(road::DataDifference(problem(), road::Calculated(file)), QString());
+        QString difference;
+        QVERIFY2(road::PrintedReportIsTheBatchReport(session.platform(), file, &difference),
+                 qPrintable(difference));
         if (resultsChange)
             QVERIFY(changed != first);
     }

@@ -83,6 +83,9 @@ private slots:
         QCOMPARE(road::ShownResults(), batch);
         // The same results for the right reason: the typed data are the file's.
         QCOMPARE(road::DataDifference(problem(), road::Calculated(file)), QString());
+        QString difference;
+        QVERIFY2(road::PrintedReportIsTheBatchReport(session.platform(), file, &difference),
+                 qPrintable(difference));
         qInfo("peak resident memory: %s", qPrintable(PeakResidentMemory()));
     }
 };
