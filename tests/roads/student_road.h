@@ -11,6 +11,7 @@
 #include "app/window_registry.h"
 #include "engine/calculation.h"
 #include "engine/problem_file.h"
+#include "equilibrium/equilibrium_diagram.h"
 #include "input/feed_parameters.h"
 #include "model/problem_data.h"
 #include "model/text.h"
@@ -21,11 +22,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QPushButton>
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 
 namespace road {
 
@@ -179,6 +183,33 @@ inline QStringList Rows(const QString &form, const QString &listName = QStringLi
         for (int i = 0; i < list->count(); ++i)
             rows << list->item(i)->text();
     return rows;
+}
+
+// The first row of a list that contains text; -1 when there is none.
+inline int RowWith(const QString &form, const QString &text,
+                   const QString &listName = QStringLiteral("List1"))
+{
+    const QStringList rows = Rows(form, listName);
+    for (int i = 0; i < rows.size(); ++i)
+        if (rows[i].contains(text))
+            return i;
+    return -1;
+}
+
+// Types value into the editor's cell (column, row) of the equilibrium table.
+inline bool TypeIntoCell(const QString &form, int column, int row, const QString &value)
+{
+    FormBase *editor = FindForm(form);
+    if (!editor)
+        return false;
+    QTest::mouseClick(editor, Qt::LeftButton, {}, EditorTable::cell(column, row).center());
+    auto *text1 = editor->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    if (!text1 || !text1->isVisible())
+        return false;
+    text1->clear();
+    QTest::keyClicks(text1, value);
+    QTest::keyClick(text1, Qt::Key_Return);
+    return !text1->isVisible();
 }
 
 // A printed or computed line with where and how it stands, so that two
@@ -337,8 +368,58 @@ inline bool PrintedReportIsTheBatchReport(ScriptedPlatform &p, const QJsonObject
 // Where a road stopped short; empty when it reached its end.
 using Stop = QString;
 
+// A screen accepted, in the order of the road: the form and its accept button.
+struct Acceptance {
+    QString stage; // the name a detour is looked up by
+    QString form;
+    int button;
+    QStringList nextAnswers; // what the accepted screen's successor asks at once
+};
+
+// The accepting steps of a script, from the equilibrium control table to
+// the last solution table.
+inline QList<Acceptance> AcceptancesOf(const StudentScript &s)
+{
+    QList<Acceptance> steps{{QStringLiteral("equilibrium"), QStringLiteral("Form2"), 1, {}},
+                            {QStringLiteral("diagram"), QStringLiteral("Form6"), 1, {}}};
+    steps.append({QStringLiteral("condition"), QStringLiteral("Form6"), 3 + s.condition, s.feed});
+    steps.append({QStringLiteral("feed"), QStringLiteral("Form7"), 1, {}});
+    if (s.mixingPresent) {
+        steps.append({QStringLiteral("mixing question"), QStringLiteral("Form9"), 1, s.mixing});
+        steps.append({QStringLiteral("mixing"), QStringLiteral("Form9"), 3, {}});
+    } else {
+        steps.append({QStringLiteral("mixing question"), QStringLiteral("Form9"), 2, {}});
+    }
+    if (s.vapourPresent) {
+        steps.append({QStringLiteral("vapour question"), QStringLiteral("Form12"), 1, s.vapour[0]});
+        steps.append({QStringLiteral("vapour 1"), QStringLiteral("Form12"), 3, s.vapour[1]});
+        steps.append({QStringLiteral("vapour 2"), QStringLiteral("Form12"), 3, s.vaporization[0]});
+    } else {
+        steps.append({QStringLiteral("vapour question"), QStringLiteral("Form12"), 2, s.vaporization[0]});
+    }
+    steps.append({QStringLiteral("vaporization 1"), QStringLiteral("Form15"), 3, s.vaporization[1]});
+    steps.append({QStringLiteral("vaporization 2"), QStringLiteral("Form15"), 3, s.temperatures});
+    for (int j = 0; j < s.solutionTables.size(); ++j)
+        steps.append({j == 0 ? QStringLiteral("temperatures") : QStringLiteral("solution %1").arg(j),
+                      j == 0 ? QStringLiteral("Form18") : QStringLiteral("Form20"), 3, s.solutionTables[j]});
+    steps.append(
+        {QStringLiteral("solution %1").arg(s.solutionTables.size()), QStringLiteral("Form20"), 3, {}});
+    return steps;
+}
+
+// A detour a student takes before a screen is accepted: mistakes put right
+// on the way. correct() does the corrections; then the successor's answers
+// are queued and finishButton of finishForm accepts instead of the usual
+// button.
+struct Detour {
+    std::function<bool(ScriptedPlatform &)> correct;
+    QString finishForm;
+    QString finishButton;
+};
+using Detours = QMap<QString, Detour>;
+
 // From the start screen to the results window, typing the script.
-inline Stop WalkFirstRoad(ScriptedPlatform &p, const StudentScript &s)
+inline Stop WalkFirstRoad(ScriptedPlatform &p, const StudentScript &s, const Detours &detours = {})
 {
     auto *start = new StartScreen;
     start->show();
@@ -354,53 +435,20 @@ inline Stop WalkFirstRoad(ScriptedPlatform &p, const StudentScript &s)
             Click(QStringLiteral("Form2"), 4);
         }
     }
-    if (!Click(QStringLiteral("Form2"), 1))
-        return QStringLiteral("equilibrium control table");
-    if (!Click(QStringLiteral("Form6"), 1))
-        return QStringLiteral("equilibrium diagram");
-    p.answers(s.feed);
-    if (!Click(QStringLiteral("Form6"), 3 + s.condition))
-        return QStringLiteral("feed condition");
-    if (!Click(QStringLiteral("Form7"), 1))
-        return QStringLiteral("feed control table");
-
-    if (s.mixingPresent) {
-        p.answers(s.mixing);
-        if (!Click(QStringLiteral("Form9"), 1) || !Click(QStringLiteral("Form9"), 3))
-            return QStringLiteral("heats of mixing");
-    } else if (!Click(QStringLiteral("Form9"), 2)) {
-        return QStringLiteral("heats of mixing declined");
+    for (const Acceptance &step : AcceptancesOf(s)) {
+        const auto detour = detours.constFind(step.stage);
+        if (detour == detours.constEnd()) {
+            p.answers(step.nextAnswers);
+            if (!Click(step.form, step.button))
+                return step.stage;
+            continue;
+        }
+        if (!detour->correct(p))
+            return step.stage + QStringLiteral(": corrections");
+        p.answers(step.nextAnswers);
+        if (!Click(detour->finishForm, detour->finishButton))
+            return step.stage + QStringLiteral(": end of corrections");
     }
-
-    if (s.vapourPresent) {
-        p.answers(s.vapour[0]);
-        if (!Click(QStringLiteral("Form12"), 1))
-            return QStringLiteral("vapour heat capacities");
-        p.answers(s.vapour[1]);
-        if (!Click(QStringLiteral("Form12"), 3))
-            return QStringLiteral("vapour heat capacities, component 1");
-        p.answers(s.vaporization[0]);
-        if (!Click(QStringLiteral("Form12"), 3))
-            return QStringLiteral("vapour heat capacities, component 2");
-    } else {
-        p.answers(s.vaporization[0]);
-        if (!Click(QStringLiteral("Form12"), 2))
-            return QStringLiteral("vapour heat capacities declined");
-    }
-
-    p.answers(s.vaporization[1]);
-    if (!Click(QStringLiteral("Form15"), 3))
-        return QStringLiteral("heats of vaporization, component 1");
-    p.answers(s.temperatures);
-    if (!Click(QStringLiteral("Form15"), 3))
-        return QStringLiteral("heats of vaporization, component 2");
-    for (int j = 0; j < s.solutionTables.size(); ++j) {
-        p.answers(s.solutionTables[j]);
-        if (!Click(j == 0 ? QStringLiteral("Form18") : QStringLiteral("Form20"), 3))
-            return QStringLiteral("solution heat capacities, table %1").arg(j);
-    }
-    if (!Click(QStringLiteral("Form20"), 3))
-        return QStringLiteral("last solution table");
     if (!FindForm(QStringLiteral("Form23")))
         return QStringLiteral("results window");
     return {};

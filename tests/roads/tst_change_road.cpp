@@ -1,9 +1,5 @@
 #include "student_road.h"
 
-#include "equilibrium/equilibrium_diagram.h"
-
-#include <QLineEdit>
-
 // After a first calculation the student changes data sets from the
 // change-data menu and calculates again; the results window must then show
 // what batch mode computes for the problem file with the same changes.
@@ -214,22 +210,6 @@ void Apply(QJsonObject &file, const Change &c)
     }
 }
 
-// Types value into the editor's cell (column, row) of the equilibrium table.
-bool TypeIntoCell(const QString &form, int column, int row, const QString &value)
-{
-    FormBase *editor = FindForm(form);
-    if (!editor)
-        return false;
-    QTest::mouseClick(editor, Qt::LeftButton, {}, EditorTable::cell(column, row).center());
-    auto *text1 = editor->findChild<QLineEdit *>(QStringLiteral("Text1"));
-    if (!text1 || !text1->isVisible())
-        return false;
-    text1->clear();
-    QTest::keyClicks(text1, value);
-    QTest::keyClick(text1, Qt::Key_Return);
-    return !text1->isVisible();
-}
-
 // Makes the change on the screens, from the change-data menu back to it.
 road::Stop Walk(ScriptedPlatform &p, const Change &c)
 {
@@ -240,7 +220,7 @@ road::Stop Walk(ScriptedPlatform &p, const Change &c)
     case Change::EquilibriumCell:
         if (!Click(Menu, 1) || !Click(QStringLiteral("Form25"), 6))
             return stop("equilibrium editor");
-        if (!TypeIntoCell(QStringLiteral("Form25"), c.sub, c.point, c.typed[0]))
+        if (!road::TypeIntoCell(QStringLiteral("Form25"), c.sub, c.point, c.typed[0]))
             return stop("equilibrium cell");
         if (!Click(QStringLiteral("Form25"), 1))
             return stop("equilibrium end of changes");

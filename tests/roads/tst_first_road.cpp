@@ -1,6 +1,7 @@
 #include "student_road.h"
 
 #include <QFile>
+#include <QJsonArray>
 
 // A student types a whole problem from the start screen to the results
 // window; what the results window shows must be what batch mode computes
@@ -17,6 +18,108 @@ QJsonObject WithoutOptionalData(QJsonObject file)
     return file;
 }
 
+// Mistakes a student makes on the way and puts right on the screens. Each
+// changes what is typed and adds the detour that corrects it; the expected
+// problem is what the student meant, with the changes the detour makes.
+enum class Mistake {
+    EquilibriumTypo,        // Y of point 9 typed 1,854: corrected in the diagram editor
+    BackToTheEditor,        // from the feed menu back to the editor, T of point 8 changed
+    BottomsAboveFeed,       // xW typed 0,5: corrected on the feed control table
+    CountRefused,           // 3 heats of mixing: refused, asked again
+    VaporizationLetters,    // R of point 3 typed as letters: corrected in the list
+    SolutionSecondThoughts, // a valid solution table corrected by choice
+};
+
+QJsonObject WithEquilibriumValue(QJsonObject file, int point, int column, const QString &value)
+{
+    QJsonObject equilibrium = file[u"equilibrium"].toObject();
+    QJsonArray points = equilibrium[u"points"].toArray();
+    QJsonArray row = points[point - 1].toArray();
+    row[column - 1] = value;
+    points[point - 1] = row;
+    equilibrium[u"points"] = points;
+    file[u"equilibrium"] = equilibrium;
+    return file;
+}
+
+// The answer index of value `column` (1 X, 2 Y, 3 T) of point i.
+int EquilibriumAnswer(int point, int column)
+{
+    return 1 + 3 * (point - 1) + column - 1;
+}
+
+road::Detours Make(Mistake mistake, road::StudentScript &s, QJsonObject &expected)
+{
+    using road::Click;
+    using road::ClickRow;
+    using road::RowWith;
+    road::Detours detours;
+    switch (mistake) {
+    case Mistake::EquilibriumTypo:
+        s.equilibrium[EquilibriumAnswer(9, 2)] = QStringLiteral("1,854");
+        detours[QStringLiteral("equilibrium")] = {[](ScriptedPlatform &p) {
+                                                      p.yes();
+                                                      return Click(QStringLiteral("Form2"), 1) &&
+                                                             road::TypeIntoCell(QStringLiteral("Form4"), 2, 9,
+                                                                                QStringLiteral("0,854"));
+                                                  },
+                                                  QStringLiteral("Form4"), QStringLiteral("Command1")};
+        break;
+    case Mistake::BackToTheEditor:
+        expected = WithEquilibriumValue(expected, 8, 3, QStringLiteral("89.6"));
+        detours[QStringLiteral("diagram")] = {[](ScriptedPlatform &) {
+                                                  return Click(QStringLiteral("Form6"), 2) &&
+                                                         road::TypeIntoCell(QStringLiteral("Form4"), 3, 8,
+                                                                            QStringLiteral("89,6")) &&
+                                                         Click(QStringLiteral("Form4"), 1);
+                                              },
+                                              QStringLiteral("Form6"), QStringLiteral("Command1")};
+        break;
+    case Mistake::BottomsAboveFeed:
+        s.feed[5] = QStringLiteral("0,5");
+        detours[QStringLiteral("feed")] = {
+            [](ScriptedPlatform &p) {
+                p.yes();
+                if (!Click(QStringLiteral("Form7"), 1))
+                    return false;
+                p.answer(QStringLiteral("0.02"));
+                return ClickRow(QStringLiteral("Form7"), QStringLiteral("List1"),
+                                RowWith(QStringLiteral("Form7"), QStringLiteral("КУБОВОМ ОСТАТКЕ")));
+            },
+            QStringLiteral("Form7"), QStringLiteral("Command3")};
+        break;
+    case Mistake::CountRefused:
+        s.mixing.insert(1, QStringLiteral("3"));
+        break;
+    case Mistake::VaporizationLetters:
+        s.vaporization[1][1 + 2 * 2 + 1] = QStringLiteral("abc");
+        detours[QStringLiteral("vaporization 2")] = {
+            [](ScriptedPlatform &p) {
+                p.yes();
+                if (!Click(QStringLiteral("Form15"), 3))
+                    return false;
+                p.answers({QStringLiteral("60"), QStringLiteral("391")});
+                return ClickRow(QStringLiteral("Form15"), QStringLiteral("List1"),
+                                RowWith(QStringLiteral("Form15"), QStringLiteral("T[3]")));
+            },
+            QStringLiteral("Form15"), QStringLiteral("Command5")};
+        break;
+    case Mistake::SolutionSecondThoughts:
+        s.solutionTables[1][1 + 2 * 1 + 1] = QStringLiteral("165");
+        detours[QStringLiteral("solution 2")] = {
+            [](ScriptedPlatform &p) {
+                if (!Click(QStringLiteral("Form20"), 4))
+                    return false;
+                p.answers({QStringLiteral("0,5"), QStringLiteral("156")});
+                return ClickRow(QStringLiteral("Form20"), QStringLiteral("List1"),
+                                RowWith(QStringLiteral("Form20"), QStringLiteral("X[2]")));
+            },
+            QStringLiteral("Form20"), QStringLiteral("Command5")};
+        break;
+    }
+    return detours;
+}
+
 // The peak resident memory of this process, as the kernel counts it.
 QString PeakResidentMemory()
 {
@@ -30,6 +133,8 @@ QString PeakResidentMemory()
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Mistake)
 
 class FirstRoadTest : public QObject {
     Q_OBJECT
@@ -87,6 +192,40 @@ private slots:
         QVERIFY2(road::PrintedReportIsTheBatchReport(session.platform(), file, &difference),
                  qPrintable(difference));
         qInfo("peak resident memory: %s", qPrintable(PeakResidentMemory()));
+    }
+
+    void mistakesPutRightOnTheWay_data()
+    {
+        QTest::addColumn<Mistake>("mistake");
+        QTest::addColumn<int>("questions"); // "ОШИБКА !" boxes answered "Да"
+        QTest::newRow("equilibrium typo corrected in the editor") << Mistake::EquilibriumTypo << 0;
+        QTest::newRow("back from the feed menu to the editor") << Mistake::BackToTheEditor << 0;
+        QTest::newRow("bottoms above the feed corrected") << Mistake::BottomsAboveFeed << 0;
+        QTest::newRow("count of heats of mixing refused") << Mistake::CountRefused << 1;
+        QTest::newRow("heat of vaporization typed as letters") << Mistake::VaporizationLetters << 0;
+        QTest::newRow("solution table corrected on second thoughts") << Mistake::SolutionSecondThoughts << 0;
+    }
+    void mistakesPutRightOnTheWay()
+    {
+        QFETCH(Mistake, mistake);
+        QFETCH(int, questions);
+        ScriptedSession session;
+        QJsonObject expected = road::ReadExample(QStringLiteral("benzene-toluene.json"));
+        road::StudentScript script = road::ScriptOf(expected);
+        const road::Detours detours = Make(mistake, script, expected);
+        for (int i = 0; i < questions; ++i)
+            session->yes();
+
+        QCOMPARE(road::WalkFirstRoad(session.platform(), script, detours), road::Stop());
+        QVERIFY(!session->hasEnded());
+        QVERIFY(!session->unansweredPromptsLeft());
+        QVERIFY(!session->unansweredQuestionsLeft());
+        QCOMPARE(LoadedForms().size(), 1);
+        QCOMPARE(road::ShownResults(), road::BatchResults(expected));
+        QCOMPARE(road::DataDifference(problem(), road::Calculated(expected)), QString());
+        QString difference;
+        QVERIFY2(road::PrintedReportIsTheBatchReport(session.platform(), expected, &difference),
+                 qPrintable(difference));
     }
 };
 
