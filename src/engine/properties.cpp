@@ -89,6 +89,12 @@ float InterpolateLinear(float p, const float *xs, const float *ys, int n)
         a = n;
     if (a == 1)
         a = 2;
+    // Two points at one abscissa, which the checks allow (two heats of
+    // vaporization at one temperature, two solution tables at one
+    // temperature), make a step rather than a slope: p takes the ordinate on
+    // its side of it instead of a division by zero.
+    if (xs[a] == xs[a - 1])
+        return p < xs[a] ? ys[a - 1] : ys[a];
     return float(ys[a - 1] +
                  (double(ys[a]) - ys[a - 1]) * (double(p) - xs[a - 1]) / (double(xs[a]) - xs[a - 1]));
 }

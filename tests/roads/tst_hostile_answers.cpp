@@ -624,6 +624,35 @@ int solutionTemperature(ProblemData &data, const QString &typed)
     return 0;
 }
 
+// Both solution temperatures typed alike: two tables at one temperature.
+int bothSolutionTemperatures(ProblemData &data, const QString &typed)
+{
+    data = BenzeneToluene::problem();
+    SolutionHeatCapacitySet &s = data.SolutionHeatCapacity;
+    for (int j = 1; j <= 2; ++j) {
+        s.TText[j] = NormalizeDecimal(typed);
+        s.T[j] = StoredNumber(s.TText[j]);
+        if (!SolutionTemperatureInRange(s.T[j]))
+            return j;
+    }
+    SortSolutionTemperatures(data);
+    return 0;
+}
+
+// The last two heats of vaporization of a component typed at one
+// temperature, which their check allows.
+FieldEntry lastTwoVaporizationTemperatures(int component)
+{
+    return [component](ProblemData &data, const QString &typed) {
+        data = BenzeneToluene::problem();
+        const PointTable table = VaporizationHeatDataSet().table(data, component);
+        for (int i = 2; i <= 3; ++i)
+            table.store(i, typed, soundText(table.value[i]));
+        SortVaporizationHeatTable(data, component);
+        return CheckVaporizationHeatTable(data, component);
+    };
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(FieldEntry)
@@ -722,6 +751,39 @@ private slots:
                     << f.field << answer.typed << (f.passes[a] == '+');
             }
         }
+    }
+
+    // Tables the checks accept are calculated, even where two points share
+    // an abscissa at the end of the table that a property is read beyond.
+    void acceptedTableIsCalculated_data()
+    {
+        QTest::addColumn<FieldEntry>("field");
+        QTest::addColumn<QString>("typed");
+        for (const HostileAnswer &answer : hostileAnswers()) {
+            if (answer.typed == QStringLiteral("1e39"))
+                continue; // refused at the prompt
+            QTest::addRow("both solution temperatures: %s", answer.name)
+                << FieldEntry(bothSolutionTemperatures) << answer.typed;
+        }
+        QTest::addRow("last two solution temperatures 90") << FieldEntry(bothSolutionTemperatures) << "90";
+        for (int component = 1; component <= 2; ++component)
+            for (const char *t : {"60", "80", "90,0", "-0"})
+                QTest::addRow("last two vaporization temperatures of component %d: %s", component, t)
+                    << lastTwoVaporizationTemperatures(component) << QString::fromLatin1(t);
+    }
+
+    void acceptedTableIsCalculated()
+    {
+        QFETCH(FieldEntry, field);
+        QFETCH(QString, typed);
+        ScriptedSession session;
+        ProblemData data;
+        QCOMPARE(field(data, typed), 0);
+        problem() = data;
+        RunCalculation();
+        QVERIFY2(problem().Outcome != CalculationOutcome::InvalidData, qPrintable(problem().InvalidReason));
+        const QStringList shown = FindForm<ResultsWindow>(QStringLiteral("Form23"))->printedLines();
+        QVERIFY(undefinedNumbers(shown, QString()).isEmpty());
     }
 
     void valueLetThroughReachesTheResults()
