@@ -29,6 +29,8 @@ struct Change {
         ThermalRemoved,               // sub: the menu button of the table; point
         SolutionTemperatureCorrected, // sub: temperature; typed temperature
         SolutionTemperatureRemoved,   // sub: temperature
+        EquilibriumMistake,           // sub: column; point; typed the faulty value, then the right one
+        FeedConditionMistake, // sub: the new condition; data: its values; typed: symbol and faulty value
     };
     Kind kind;
     int sub = 0;
@@ -179,6 +181,12 @@ void Apply(QJsonObject &file, const Change &c)
     case Change::VapourAnew:
         file[u"vapour_heat_capacity"] = c.data;
         break;
+    case Change::EquilibriumMistake:
+        Apply(file, Change{Change::EquilibriumCell, c.sub, c.point, {c.typed[1]}, {}});
+        break;
+    case Change::FeedConditionMistake:
+        Apply(file, {Change::FeedCondition, c.sub, 0, {}, c.data});
+        break;
     case Change::EquilibriumAdded:
         EditEquilibrium(file,
                         [&c](QJsonArray &points) { points.append(QJsonArray::fromStringList(c.typed)); });
@@ -292,6 +300,32 @@ road::Stop Walk(ScriptedPlatform &p, const Change &c)
         if (!Click(Menu, 3) || !Click(QStringLiteral("Form32"), 3))
             return stop("heats of mixing entered anew");
         break;
+    case Change::EquilibriumMistake:
+        // The faulty table is sent back from the control table to the editor.
+        if (!Click(Menu, 1) || !Click(QStringLiteral("Form25"), 6) ||
+            !road::TypeIntoCell(QStringLiteral("Form25"), c.sub, c.point, c.typed[0]) ||
+            !Click(QStringLiteral("Form25"), 1))
+            return stop("faulty equilibrium correction");
+        if (!Click(QStringLiteral("Form26"), 2) ||
+            !road::TypeIntoCell(QStringLiteral("Form25"), c.sub, c.point, c.typed[1]) ||
+            !Click(QStringLiteral("Form25"), 1))
+            return stop("equilibrium corrected again");
+        break;
+    case Change::FeedConditionMistake: {
+        for (const QString &symbol : road::FeedSymbols(c.sub))
+            p.answer(symbol == c.typed[0] ? c.typed[1] : c.data[symbol].toString());
+        if (!Click(Menu, 2) || !Click(QStringLiteral("Form29"), 3 + c.sub))
+            return stop("new feed condition");
+        p.yes();
+        if (!Click(QStringLiteral("Form30"), 1))
+            return stop("faulty feed refused");
+        p.answer(c.data[c.typed[0]].toString());
+        const int row = int(road::FeedSymbols(c.sub).indexOf(c.typed[0]));
+        if (!ClickRow(QStringLiteral("Form30"), QStringLiteral("List1"), row) ||
+            !Click(QStringLiteral("Form30"), 3))
+            return stop("faulty feed corrected");
+        break;
+    }
     case Change::EquilibriumAdded:
         p.answers(c.typed);
         if (!Click(Menu, 1) || !Click(QStringLiteral("Form25"), 6) || !Click(QStringLiteral("Form25"), 3) ||
@@ -493,6 +527,11 @@ private slots:
             << benzene << QList<Change>{Point(Change::SolutionTemperatureCorrected, 1, 0, {"120"})} << false;
         QTest::newRow("solution heat capacity: temperature 1 removed")
             << benzene << QList<Change>{Point(Change::SolutionTemperatureRemoved, 1, 0, {})} << false;
+        QTest::newRow("equilibrium: a faulty correction sent back and put right")
+            << benzene << QList<Change>{Point(Change::EquilibriumMistake, 2, 4, {"0,2", "0.39"})} << false;
+        QTest::newRow("feed: vapour with a faulty bottoms composition put right")
+            << benzene << QList<Change>{{Change::FeedConditionMistake, 1, 0, {"xW", "0.6"}, VapourFeedValues}}
+            << true;
         QTest::newRow("every data set in one visit")
             << benzene << QList<Change>{Point(Change::EquilibriumCell, 2, 6, {"0.63"}),
                                         Feed(3, LiquidFeedValues),
@@ -522,8 +561,15 @@ private slots:
         QVERIFY(road::Click(Menu, 9)); // "РАСЧЕТ С ИЗМЕНЕННЫМИ ДАННЫМИ"
         QVERIFY(!session->hasEnded());
         QVERIFY(!session->unansweredPromptsLeft());
-        for (const ScriptedPlatform::Dialog &dialog : session->dialogs)
-            QCOMPARE(dialog.labels.value(0), QStringLiteral("Убираете")); // no data set was refused
+        // Only the faulty data the student typed on purpose were refused.
+        const auto refused =
+            std::count_if(session->dialogs.cbegin(), session->dialogs.cend(), [](const auto &d) {
+                return d.labels.value(0) == QStringLiteral("Ошибка в исходной информации.");
+            });
+        const auto mistakes = std::count_if(changes.cbegin(), changes.cend(), [](const Change &c) {
+            return c.kind == Change::FeedConditionMistake;
+        });
+        QCOMPARE(refused, mistakes);
         QCOMPARE(LoadedForms().size(), 1);
         QCOMPARE(LoadedForms().first()->objectName(), QStringLiteral("Form23"));
 

@@ -120,6 +120,21 @@ road::Detours Make(Mistake mistake, road::StudentScript &s, QJsonObject &expecte
     return detours;
 }
 
+// The problem with an azeotrope the student declares, and a distillate
+// short of it.
+QJsonObject WithDeclaredAzeotrope(QJsonObject file, const QString &azeotrope, const QString &distillate)
+{
+    QJsonObject equilibrium = file[u"equilibrium"].toObject();
+    equilibrium[u"azeotrope"] = azeotrope;
+    file[u"equilibrium"] = equilibrium;
+    QJsonObject feed = file[u"feed"].toObject();
+    QJsonObject values = feed[u"values"].toObject();
+    values[u"xD"] = distillate;
+    feed[u"values"] = values;
+    file[u"feed"] = feed;
+    return file;
+}
+
 // The peak resident memory of this process, as the kernel counts it.
 QString PeakResidentMemory()
 {
@@ -157,6 +172,8 @@ private slots:
         QTest::newRow("methanol-water, vapour feed, optional sets declined")
             << WithoutOptionalData(road::ReadExample(QStringLiteral("methanol-water-vapour-feed.json")))
             << 55 + 8 + 22 + 3 + 22;
+        QTest::newRow("benzene-toluene, azeotrope declared at 0,96")
+            << WithDeclaredAzeotrope(benzene, QStringLiteral("0,96"), QStringLiteral("0.94")) << -1;
         QTest::newRow("ethanol-water, liquid feed")
             << road::ReadExample(QStringLiteral("ethanol-water.json")) << -1;
         QTest::newRow("benzene-toluene, vapour-liquid feed")
