@@ -3,6 +3,8 @@
 
 #include "app/flow.h"
 #include "engine/equilibrium_table.h"
+#include "equilibrium/equilibrium_diagram.h"
+#include "equilibrium/equilibrium_editor.h"
 #include "engine/thermal_tables.h"
 #include "equilibrium/equilibrium_values.h"
 #include "input/feed_parameter_screen.h"
@@ -14,6 +16,7 @@
 #include "results/report/report.h"
 #include "results/results_window.h"
 
+#include <QLineEdit>
 #include <QRegularExpression>
 
 #include <functional>
@@ -150,6 +153,57 @@ PromptUnderTest equilibriumPoint(const QString &name, int column, const Reaction
                 type(p, atPrompt);
                 type(p, answers.mid(at));
                 runEquilibriumEntry();
+                return equilibriumColumn(column);
+            }};
+}
+
+// The sound 8-point table, typed, in the problem state.
+void loadSoundEquilibriumTable()
+{
+    const QStringList answers = equilibriumPointAnswers(8);
+    ProblemData &data = problem();
+    data.Equilibrium.N = 8;
+    for (int i = 1; i <= 8; ++i)
+        for (int column = XColumn; column <= TColumn; ++column)
+            StoreEquilibriumValue(data, i, column, answers[3 * (i - 1) + column - XColumn]);
+}
+
+// Point 4 corrected in its cell of the diagram editor: typed and entered,
+// or left with Escape where the prompt would have been cancelled.
+PromptUnderTest equilibriumCell(const QString &name, int column, const Reactions &reactions)
+{
+    return {name, QString(), reactions, [column](ScriptedPlatform &, const QStringList &atPrompt) {
+                loadSoundEquilibriumTable();
+                EquilibriumEditor *editor = OpenEquilibriumEditorOn(EquilibriumRoad::FirstEntry);
+                QTest::mouseClick(editor, Qt::LeftButton, {}, EditorTable::cell(column, 4).center());
+                auto *edit = editor->findChild<QLineEdit *>(QStringLiteral("Text1"));
+                if (!edit || !edit->isVisible())
+                    return QStringList{QStringLiteral("no cell opened")};
+                edit->clear();
+                if (atPrompt.first().isNull()) {
+                    QTest::keyClick(edit, Qt::Key_Escape);
+                } else {
+                    // Typed key by key, Cyrillic letters included.
+                    for (const QChar c : atPrompt.first())
+                        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                    QTest::keyClick(edit, Qt::Key_Return);
+                }
+                return equilibriumColumn(column);
+            }};
+}
+
+// A point added in the diagram editor, answer under test in one column.
+PromptUnderTest equilibriumAddition(const QString &name, int column, const Reactions &reactions)
+{
+    return {name, QString(), reactions, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+                loadSoundEquilibriumTable();
+                EquilibriumEditor *editor = OpenEquilibriumEditorOn(EquilibriumRoad::FirstEntry);
+                QStringList answers{"0.4", "0.62", "95.2"};
+                answers.removeAt(column - XColumn);
+                type(p, answers.mid(0, column - XColumn));
+                type(p, atPrompt);
+                type(p, answers.mid(column - XColumn));
+                Click(editor->objectName(), QStringLiteral("Command3"));
                 return equilibriumColumn(column);
             }};
 }
@@ -397,6 +451,17 @@ QList<PromptUnderTest> promptsUnderTest()
     prompts << equilibriumPoint(QStringLiteral("equilibrium X"), XColumn, FractionWithUnknown)
             << equilibriumPoint(QStringLiteral("equilibrium Y"), YColumn, FractionWithUnknown)
             << equilibriumPoint(QStringLiteral("equilibrium T"), TColumn, TemperatureWithUnknown);
+    // A cell left with Escape keeps the value it had.
+    Reactions cellX = FractionWithUnknown, cellY = FractionWithUnknown, cellT = TemperatureWithUnknown;
+    cellX[1] = "0.3";
+    cellY[1] = "0.511";
+    cellT[1] = "98.6";
+    prompts << equilibriumCell(QStringLiteral("equilibrium X cell"), XColumn, cellX)
+            << equilibriumCell(QStringLiteral("equilibrium Y cell"), YColumn, cellY)
+            << equilibriumCell(QStringLiteral("equilibrium T cell"), TColumn, cellT)
+            << equilibriumAddition(QStringLiteral("equilibrium X addition"), XColumn, FractionWithUnknown)
+            << equilibriumAddition(QStringLiteral("equilibrium Y addition"), YColumn, FractionWithUnknown)
+            << equilibriumAddition(QStringLiteral("equilibrium T addition"), TColumn, TemperatureWithUnknown);
     prompts << PromptUnderTest{QStringLiteral("azeotrope composition"), QStringLiteral("0.5"),
                                AzeotropeComposition, [](ScriptedPlatform &p, const QStringList &atPrompt) {
                                    p.answer("8");
