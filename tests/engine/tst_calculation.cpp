@@ -189,8 +189,10 @@ private slots:
         const QStringList lines = texts(ResultScreenLines(data));
         QCOMPARE(lines.at(lines.size() - 2), QStringLiteral("      ФЛЕГМОВОЕ ЧИСЛО МЕНЬШЕ МИНИМАЛЬНОГО !"));
         QCOMPARE(lines.last(), QStringLiteral("МИНИМАЛЬНОЕ ФЛЕГМОВОЕ ЧИСЛО                 1.6372"));
-        const ResultLine last = ResultScreenLines(data).last();
-        QCOMPARE(QPoint(last.x, last.y), QPoint(3000, 3200));
+        const QList<ResultLine> shown = ResultScreenLines(data);
+        const ResultLine last = shown.last();
+        const ResultLine lastResult = shown.at(shown.size() - 3);
+        QCOMPARE(QPoint(last.x, last.y), QPoint(3000, lastResult.y + 195 + 2 * 200));
         QVERIFY(last.red && last.bold);
     }
 
