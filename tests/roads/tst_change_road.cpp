@@ -378,7 +378,8 @@ road::Stop Walk(ScriptedPlatform &p, const Change &c)
         break;
     case Change::VapourAnew:
         p.answers(road::TableAnswers(c.data[0].toArray()));
-        if (!Click(Menu, 4))
+        // Either component's button enters both tables.
+        if (!Click(Menu, c.sub == 0 ? 4 : c.sub))
             return stop("vapour heat capacities entered anew");
         p.answers(road::TableAnswers(c.data[1].toArray()));
         if (!Click(QStringLiteral("Form36"), 3) || !Click(QStringLiteral("Form36"), 3))
@@ -504,6 +505,8 @@ private slots:
             << declined << QList<Change>{{Change::MixingAnew, 0, 0, {}, MixingHeats}} << false;
         QTest::newRow("vapour heat capacities entered where there were none")
             << declined << QList<Change>{{Change::VapourAnew, 0, 0, {}, VapourCapacities}} << false;
+        QTest::newRow("vapour heat capacities entered from the less volatile component's button")
+            << declined << QList<Change>{{Change::VapourAnew, 5, 0, {}, VapourCapacities}} << false;
         QTest::newRow("equilibrium: a point added in the editor")
             << benzene << QList<Change>{Point(Change::EquilibriumAdded, 0, 0, {"0.65", "0.825", "88.1"})}
             << false;
@@ -604,7 +607,12 @@ private slots:
             QVERIFY(road::Click(Menu, 9));
             QCOMPARE(road::ShownResults(), road::BatchResults(file));
             QCOMPARE(road::DataDifference(problem(), road::Calculated(file)), QString());
+            // Each calculation may be printed once.
+            QString difference;
+            QVERIFY2(road::PrintedReportIsTheBatchReport(session.platform(), file, &difference),
+                     qPrintable(difference));
         }
+        QCOMPARE(session->documentsPrinted, int(rounds.size()));
         QVERIFY(!session->unansweredPromptsLeft());
         QVERIFY(session->dialogs.isEmpty());
     }
