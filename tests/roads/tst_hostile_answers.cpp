@@ -428,6 +428,19 @@ void addListPrompts(QList<PromptUnderTest> &prompts)
                                    ClickRow(Form20, QStringLiteral("List1"), 0);
                                    return solutionTemperatureTexts();
                                }};
+    // The change road's new temperature, with its table after it.
+    prompts << PromptUnderTest{QStringLiteral("solution temperature added on the change road"),
+                               QStringLiteral("20"), TemperatureAskedAgain,
+                               [](ScriptedPlatform &p, const QStringList &atPrompt) {
+                                   problem() = BenzeneToluene::problem();
+                                   RunHandler([] { OpenSolutionHeatCapacityChange(); });
+                                   Click(QStringLiteral("Form42"), QStringLiteral("Command1"));
+                                   type(p, atPrompt);
+                                   p.answer("3");
+                                   type(p, PointAnswers(SolutionX, SolutionC));
+                                   Click(QStringLiteral("Form42"), QStringLiteral("Command3"));
+                                   return solutionTemperatureTexts();
+                               }};
     prompts << PromptUnderTest{QStringLiteral("solution temperature addition"), QStringLiteral("20"),
                                TemperatureAskedAgain, [](ScriptedPlatform &p, const QStringList &atPrompt) {
                                    enterSolutionTemperatures(p, {"2"}, {"50", "100"});
