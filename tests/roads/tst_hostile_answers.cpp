@@ -2,6 +2,7 @@
 #include "../input/thermal_screen_driver.h"
 
 #include "app/flow.h"
+#include "app/start_screen.h"
 #include "engine/equilibrium_table.h"
 #include "equilibrium/equilibrium_diagram.h"
 #include "equilibrium/equilibrium_editor.h"
@@ -154,6 +155,27 @@ PromptUnderTest equilibriumPoint(const QString &name, int column, const Reaction
                 type(p, answers.mid(at));
                 runEquilibriumEntry();
                 return equilibriumColumn(column);
+            }};
+}
+
+// The names typed on the start screen: kept with their words capitalised.
+const Reactions NameAsTyped = {"",         "",    "Abc",   "1e39", "-0",  "1,2,3",
+                               LongNumber, "Три", "     ", "Nan",  "Inf", "1e-45"};
+
+PromptUnderTest identity(const QString &name, int k)
+{
+    return {name, QString(), NameAsTyped, [k](ScriptedPlatform &p, const QStringList &atPrompt) {
+                QStringList names{"иванов хт-31", "бензол", "толуол"};
+                names.removeAt(k - 1);
+                type(p, names.mid(0, k - 1));
+                type(p, atPrompt);
+                type(p, names.mid(k - 1));
+                p.answer("8");
+                type(p, equilibriumPointAnswers(8));
+                auto *start = new StartScreen;
+                start->show();
+                Click(start->objectName(), QStringLiteral("Command1"));
+                return QStringList{problem().Names[k]};
             }};
 }
 
@@ -454,6 +476,9 @@ void addListPrompts(QList<PromptUnderTest> &prompts)
 QList<PromptUnderTest> promptsUnderTest()
 {
     QList<PromptUnderTest> prompts;
+    prompts << identity(QStringLiteral("student and group"), 1)
+            << identity(QStringLiteral("more volatile component"), 2)
+            << identity(QStringLiteral("less volatile component"), 3);
     prompts << PromptUnderTest{QStringLiteral("equilibrium count"), QStringLiteral("8"), CountAskedAgain,
                                [](ScriptedPlatform &p, const QStringList &atPrompt) {
                                    type(p, atPrompt);
@@ -630,7 +655,8 @@ QStringList undefinedNumbers(const QStringList &lines, const QString &typed)
     const bool typedUndefined = undefined.match(typed).hasMatch();
     QStringList found;
     for (const QString &line : lines)
-        if (undefined.match(line).hasMatch() && !(typedUndefined && line.contains(typed)))
+        if (undefined.match(line).hasMatch() &&
+            !(typedUndefined && line.contains(typed, Qt::CaseInsensitive)))
             found << line;
     return found;
 }
@@ -700,6 +726,16 @@ int solutionTemperature(ProblemData &data, const QString &typed)
     data.SolutionHeatCapacity.T[2] = StoredNumber(data.SolutionHeatCapacity.TText[2]);
     SortSolutionTemperatures(data);
     return 0;
+}
+
+// A name typed on the start screen, printed at the head of the report.
+FieldEntry nameField(int k)
+{
+    return [k](ProblemData &data, const QString &typed) {
+        data = BenzeneToluene::problem();
+        data.Names[k] = ProperCase(typed);
+        return 0;
+    };
 }
 
 // Both solution temperatures typed alike: two tables at one temperature.
@@ -821,6 +857,9 @@ private slots:
             {"vapour capacity T of the first point", thermalField(VaporHeatCapacityDataSet, 2, 1, 0),
              "+++-++++++++"},
             {"solution temperature correction", solutionTemperature, "++++++++++++"},
+            {"student and group", nameField(1), "++++++++++++"},
+            {"more volatile component", nameField(2), "++++++++++++"},
+            {"less volatile component", nameField(3), "++++++++++++"},
         };
         for (const auto &f : fields) {
             for (int a = 0; a < hostileAnswers().size(); ++a) {
