@@ -728,6 +728,16 @@ int solutionTemperature(ProblemData &data, const QString &typed)
     return 0;
 }
 
+// Both flows of a mixture feed typed alike.
+int bothMixtureFlows(ProblemData &data, const QString &typed)
+{
+    data = BenzeneToluene::problem(MixtureFeed);
+    SetFeedCondition(data.Feed, MixtureFeed);
+    StoreFeedCorrection(data.Feed, 3, typed);
+    StoreFeedCorrection(data.Feed, 4, typed);
+    return CheckFeedParameters(data);
+}
+
 // A name typed on the start screen, printed at the head of the report.
 FieldEntry nameField(int k)
 {
@@ -857,6 +867,7 @@ private slots:
             {"vapour capacity T of the first point", thermalField(VaporHeatCapacityDataSet, 2, 1, 0),
              "+++-++++++++"},
             {"solution temperature correction", solutionTemperature, "++++++++++++"},
+            {"both flows, mixture feed", bothMixtureFlows, "-----++----+"},
             {"student and group", nameField(1), "++++++++++++"},
             {"more volatile component", nameField(2), "++++++++++++"},
             {"less volatile component", nameField(3), "++++++++++++"},
