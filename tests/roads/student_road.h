@@ -41,6 +41,51 @@ inline QJsonObject ReadExample(const QString &fileName)
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
+// A benzene-toluene problem with every table at its largest: 20 points in
+// each table and 5 solution temperatures.
+inline QJsonObject LargestProblem()
+{
+    QJsonObject file = ReadExample(QStringLiteral("benzene-toluene.json"));
+    const auto number = [](double v) { return QString::number(v, 'f', 4); };
+    const auto pairs = [](int count, auto point) {
+        QJsonArray rows;
+        for (int i = 0; i < count; ++i)
+            rows.append(point(i));
+        return rows;
+    };
+    QJsonObject equilibrium;
+    equilibrium[u"points"] = pairs(20, [&](int i) {
+        const double x = i / 19.0, y = 2.45 * x / (1 + 1.45 * x);
+        return QJsonArray{number(x), number(y), number(110.6 - 30.4 * x + 8 * x * (x - 1))};
+    });
+    equilibrium[u"azeotrope"] = QJsonValue::Null;
+    file[u"equilibrium"] = equilibrium;
+    file[u"mixing_heat"] =
+        QJsonObject{{"temperature", "25"}, {"points", pairs(20, [&](int i) {
+                                                const double x = i / 19.0;
+                                                return QJsonArray{number(x), number(320 * x * (1 - x))};
+                                            })}};
+    const auto temperatureTable = [&](double first, double step, double value, double slope) {
+        return pairs(20, [=](int i) {
+            const double t = first + step * i;
+            return QJsonArray{QString::number(t), QString::number(value + slope * (t - first), 'f', 3)};
+        });
+    };
+    file[u"vapour_heat_capacity"] =
+        QJsonArray{temperatureTable(20, 15, 1.0, 0.004), temperatureTable(20, 15, 1.1, 0.004)};
+    file[u"vaporization_heat"] =
+        QJsonArray{temperatureTable(20, 7, 434, -0.65), temperatureTable(20, 7, 412, -0.55)};
+    QJsonArray solution;
+    for (int t = 20; t <= 100; t += 20)
+        solution.append(QJsonObject{{"temperature", QString::number(t)},
+                                    {"points", pairs(20, [&](int i) {
+                                         const double x = i / 19.0;
+                                         return QJsonArray{number(x), number(155 - 20 * x + 0.3 * (t - 20))};
+                                     })}});
+    file[u"solution_heat_capacity"] = solution;
+    return file;
+}
+
 inline QByteArray ToBytes(const QJsonObject &problemFile)
 {
     return QJsonDocument(problemFile).toJson(QJsonDocument::Compact);
@@ -185,13 +230,14 @@ inline QStringList Rows(const QString &form, const QString &listName = QStringLi
     return rows;
 }
 
-// The first row of a list that contains text; -1 when there is none.
+// The first row of a list that contains text, in either case; -1 when
+// there is none.
 inline int RowWith(const QString &form, const QString &text,
                    const QString &listName = QStringLiteral("List1"))
 {
     const QStringList rows = Rows(form, listName);
     for (int i = 0; i < rows.size(); ++i)
-        if (rows[i].contains(text))
+        if (rows[i].contains(text, Qt::CaseInsensitive))
             return i;
     return -1;
 }

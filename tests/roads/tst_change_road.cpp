@@ -69,16 +69,15 @@ void ReplaceRow(QJsonObject &file, const QString &key, int table, int row, const
 struct ThermalTable {
     QString form, key;
     int table; // -1: the points of an object
-    int headingRows;
 };
 
 ThermalTable ThermalTableOf(int menuButton)
 {
     if (menuButton == 3)
-        return {QStringLiteral("Form32"), QStringLiteral("mixing_heat"), -1, 1};
+        return {QStringLiteral("Form32"), QStringLiteral("mixing_heat"), -1};
     if (menuButton <= 5)
-        return {QStringLiteral("Form36"), QStringLiteral("vapour_heat_capacity"), menuButton - 4, 0};
-    return {QStringLiteral("Form39"), QStringLiteral("vaporization_heat"), menuButton - 6, 0};
+        return {QStringLiteral("Form36"), QStringLiteral("vapour_heat_capacity"), menuButton - 4};
+    return {QStringLiteral("Form39"), QStringLiteral("vaporization_heat"), menuButton - 6};
 }
 
 template <typename Edit> void EditThermalTable(QJsonObject &file, int menuButton, Edit edit)
@@ -347,14 +346,15 @@ road::Stop Walk(ScriptedPlatform &p, const Change &c)
         const ThermalTable t = ThermalTableOf(c.sub);
         if (!Click(Menu, c.sub))
             return stop("thermal table");
-        const int addRow = t.headingRows + int(road::Rows(t.form).size()) - t.headingRows - 2;
         if (c.kind == Change::ThermalAdded) {
             p.answers(c.typed);
-            if (!ClickRow(t.form, QStringLiteral("List1"), addRow))
+            if (!ClickRow(t.form, QStringLiteral("List1"),
+                          road::RowWith(t.form, QStringLiteral("Увеличение"))))
                 return stop("thermal point added");
         } else {
             p.yes();
-            if (!ClickRow(t.form, QStringLiteral("List1"), addRow + 1) ||
+            if (!ClickRow(t.form, QStringLiteral("List1"),
+                          road::RowWith(t.form, QStringLiteral("Уменьшение"))) ||
                 !ClickRow(t.form, QStringLiteral("List2"), c.point - 1))
                 return stop("thermal point removed");
         }
@@ -534,6 +534,17 @@ private slots:
             << benzene << QList<Change>{Point(Change::EquilibriumMistake, 2, 4, {"0,2", "0.39"})} << false;
         QTest::newRow("feed: vapour with a faulty bottoms composition put right")
             << benzene << QList<Change>{{Change::FeedConditionMistake, 1, 0, {"xW", "0.6"}, VapourFeedValues}}
+            << true;
+        const QJsonObject largest = road::LargestProblem();
+        QTest::newRow("largest tables: their last points corrected and removed")
+            << largest
+            << QList<Change>{Point(Change::EquilibriumCell, 3, 20, {"80.5"}),
+                             Point(Change::MixingPoint, 1, 20, {"1", "0"}),
+                             Point(Change::ThermalRemoved, 3, 20, {}),
+                             Point(Change::VapourPoint, 2, 20, {"305", "2.5"}),
+                             Point(Change::VaporizationPoint, 2, 20, {"153", "330"}),
+                             Point(Change::ThermalRemoved, 6, 20, {}),
+                             Point(Change::SolutionPoint, 5, 20, {"1", "160"})}
             << true;
         QTest::newRow("every data set in one visit")
             << benzene << QList<Change>{Point(Change::EquilibriumCell, 2, 6, {"0.63"}),

@@ -174,6 +174,8 @@ private slots:
             << 55 + 8 + 22 + 3 + 22;
         QTest::newRow("benzene-toluene, azeotrope declared at 0,96")
             << WithDeclaredAzeotrope(benzene, QStringLiteral("0,96"), QStringLiteral("0.94")) << -1;
+        // 3 + 1 + 60 + 7 + 1 + 1 + 40 + 2 * 41 + 2 * 41 + 1 + 5 + 5 * 41
+        QTest::newRow("every table at its largest") << road::LargestProblem() << 488;
         QTest::newRow("ethanol-water, liquid feed")
             << road::ReadExample(QStringLiteral("ethanol-water.json")) << -1;
         QTest::newRow("benzene-toluene, vapour-liquid feed")
