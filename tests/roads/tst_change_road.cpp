@@ -246,6 +246,12 @@ road::Stop Walk(ScriptedPlatform &p, const Change &c)
         p.answer(c.typed[0]);
         if (!Click(Menu, 2) || !Click(QStringLiteral("Form29"), 3 + problem().Feed.Condition))
             return stop("feed correction");
+        // The list names each parameter by its prompt, whatever a printed
+        // report did to the labels.
+        if (road::Rows(QStringLiteral("Form30")).value(c.point - 1) !=
+            FeedLine(FeedPrompt(problem().Feed.Condition, c.point),
+                     problem().Feed.Text[FeedParameterElement(problem().Feed.Condition, c.point)]))
+            return stop("feed correction list");
         if (!ClickRow(QStringLiteral("Form30"), QStringLiteral("List1"), c.point - 1) ||
             !Click(QStringLiteral("Form30"), 3))
             return stop("feed value");

@@ -22,12 +22,14 @@ QJsonObject WithoutOptionalData(QJsonObject file)
 // changes what is typed and adds the detour that corrects it; the expected
 // problem is what the student meant, with the changes the detour makes.
 enum class Mistake {
-    EquilibriumTypo,        // Y of point 9 typed 1,854: corrected in the diagram editor
-    BackToTheEditor,        // from the feed menu back to the editor, T of point 8 changed
-    BottomsAboveFeed,       // xW typed 0,5: corrected on the feed control table
-    CountRefused,           // 3 heats of mixing: refused, asked again
-    VaporizationLetters,    // R of point 3 typed as letters: corrected in the list
-    SolutionSecondThoughts, // a valid solution table corrected by choice
+    EquilibriumTypo,           // Y of point 9 typed 1,854: corrected in the diagram editor
+    BackToTheEditor,           // from the feed menu back to the editor, T of point 8 changed
+    BottomsAboveFeed,          // xW typed 0,5: corrected on the feed control table
+    CountRefused,              // 3 heats of mixing: refused, asked again
+    VaporizationLetters,       // R of point 3 typed as letters: corrected in the list
+    SolutionSecondThoughts,    // a valid solution table corrected by choice
+    EquilibriumSecondThoughts, // a valid equilibrium table corrected by choice
+    FeedSecondThoughts,        // a valid feed corrected by choice
 };
 
 QJsonObject WithEquilibriumValue(QJsonObject file, int point, int column, const QString &value)
@@ -115,6 +117,27 @@ road::Detours Make(Mistake mistake, road::StudentScript &s, QJsonObject &expecte
                                 RowWith(QStringLiteral("Form20"), QStringLiteral("X[2]")));
             },
             QStringLiteral("Form20"), QStringLiteral("Command5")};
+        break;
+    case Mistake::EquilibriumSecondThoughts:
+        s.equilibrium[EquilibriumAnswer(3, 2)] = QStringLiteral("0.24");
+        detours[QStringLiteral("equilibrium")] = {[](ScriptedPlatform &) {
+                                                      return Click(QStringLiteral("Form2"), 2) &&
+                                                             road::TypeIntoCell(QStringLiteral("Form4"), 2, 3,
+                                                                                QStringLiteral("0.214"));
+                                                  },
+                                                  QStringLiteral("Form4"), QStringLiteral("Command1")};
+        break;
+    case Mistake::FeedSecondThoughts:
+        s.feed[6] = QStringLiteral("4");
+        detours[QStringLiteral("feed")] = {
+            [](ScriptedPlatform &p) {
+                if (!Click(QStringLiteral("Form7"), 2))
+                    return false;
+                p.answer(QStringLiteral("3"));
+                return ClickRow(QStringLiteral("Form7"), QStringLiteral("List1"),
+                                RowWith(QStringLiteral("Form7"), QStringLiteral("ФЛЕГМОВОЕ ЧИСЛО")));
+            },
+            QStringLiteral("Form7"), QStringLiteral("Command3")};
         break;
     }
     return detours;
@@ -223,6 +246,9 @@ private slots:
         QTest::newRow("count of heats of mixing refused") << Mistake::CountRefused << 1;
         QTest::newRow("heat of vaporization typed as letters") << Mistake::VaporizationLetters << 0;
         QTest::newRow("solution table corrected on second thoughts") << Mistake::SolutionSecondThoughts << 0;
+        QTest::newRow("equilibrium table corrected on second thoughts")
+            << Mistake::EquilibriumSecondThoughts << 0;
+        QTest::newRow("feed corrected on second thoughts") << Mistake::FeedSecondThoughts << 0;
     }
     void mistakesPutRightOnTheWay()
     {
