@@ -4,9 +4,9 @@
 #include "app/flow.h"
 #include "app/start_screen.h"
 #include "engine/equilibrium_table.h"
+#include "engine/thermal_tables.h"
 #include "equilibrium/equilibrium_diagram.h"
 #include "equilibrium/equilibrium_editor.h"
-#include "engine/thermal_tables.h"
 #include "equilibrium/equilibrium_values.h"
 #include "input/feed_parameter_screen.h"
 #include "input/feed_parameters.h"
@@ -103,14 +103,6 @@ struct PromptUnderTest {
     Reactions reactions;
     std::function<QStringList(ScriptedPlatform &, const QStringList &atPrompt)> drive;
 };
-
-QStringList Sequence(int count, double start, double step)
-{
-    QStringList values;
-    for (int i = 0; i < count; ++i)
-        values << QString::number(start + step * i, 'g', 6);
-    return values;
-}
 
 // A sound equilibrium table of 8 points, benzene - toluene.
 const QStringList EquilibriumX = {"0", "0.1", "0.2", "0.3", "0.5", "0.7", "0.9", "1"};
@@ -254,9 +246,18 @@ void chooseFeedCondition(int condition)
     QVERIFY(Click(QStringLiteral("Form6"), QStringLiteral("Command%1").arg(condition + 3)));
 }
 
+QString feedPromptName(int condition, int parameter, const char *road)
+{
+    static const char *const conditions[] = {"boiling liquid", "vapour", "mixture", "liquid"};
+    return QStringLiteral("%1 feed prompt %2 %3")
+        .arg(QLatin1String(conditions[condition]))
+        .arg(parameter)
+        .arg(QLatin1String(road));
+}
+
 PromptUnderTest feedEntry(int condition, int parameter)
 {
-    return {QStringLiteral("feed %1 entry %2").arg(condition).arg(parameter), QString(), KeptAsTyped,
+    return {feedPromptName(condition, parameter, "entry"), QString(), KeptAsTyped,
             [condition, parameter](ScriptedPlatform &p, const QStringList &atPrompt) {
                 const QStringList sound = soundFeedAnswers(condition);
                 type(p, sound.mid(0, parameter - 1));
@@ -269,7 +270,7 @@ PromptUnderTest feedEntry(int condition, int parameter)
 
 PromptUnderTest feedCorrection(int condition, int parameter)
 {
-    return {QStringLiteral("feed %1 correction %2").arg(condition).arg(parameter), QString(), KeptAsTyped,
+    return {feedPromptName(condition, parameter, "correction"), QString(), KeptAsTyped,
             [condition, parameter](ScriptedPlatform &p, const QStringList &atPrompt) {
                 type(p, soundFeedAnswers(condition));
                 chooseFeedCondition(condition);
