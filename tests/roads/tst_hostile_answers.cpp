@@ -1,3 +1,7 @@
+// The road helpers first: their own Click and Rows must not meet the
+// screen driver's at their definitions.
+#include "student_road.h"
+
 #include "../engine/benzene_toluene_problem.h"
 #include "../input/thermal_screen_driver.h"
 
@@ -834,6 +838,47 @@ private slots:
         QVERIFY2(stored.contains(expected), qPrintable(QStringLiteral("stored: ") + stored.join(u'|')));
         QCOMPARE(errorBoxes, reaction == AskedAgain ? 1 : 0);
         QCOMPARE(session->beeps, reaction == Refused || askedAgain ? 1 : 0);
+    }
+
+    // The whole first road typed by a student, with a hostile answer where
+    // the checks let it through: the road reaches the results window.
+    void hostileAnswerOnTheWholeRoad_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("typed");
+        for (const HostileAnswer &answer : hostileAnswers()) {
+            QTest::addRow("molar mass A: %s", answer.name) << "molar mass A" << answer.typed;
+            QTest::addRow("molar mass B: %s", answer.name) << "molar mass B" << answer.typed;
+            if (answer.typed != QStringLiteral("1e39")) // asked again at its prompt
+                QTest::addRow("every solution temperature: %s", answer.name)
+                    << "solution temperatures" << answer.typed;
+        }
+    }
+
+    void hostileAnswerOnTheWholeRoad()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, typed);
+        ScriptedSession session;
+        road::StudentScript script =
+            road::ScriptOf(road::ReadExample(QStringLiteral("benzene-toluene.json")));
+        if (where == QStringLiteral("molar mass A"))
+            script.feed[0] = typed;
+        else if (where == QStringLiteral("molar mass B"))
+            script.feed[1] = typed;
+        else
+            for (int j = 1; j < script.temperatures.size(); ++j)
+                script.temperatures[j] = typed;
+
+        QCOMPARE(road::WalkFirstRoad(session.platform(), script), road::Stop());
+        QVERIFY(!session->hasEnded());
+        auto *results = FindForm<ResultsWindow>(QStringLiteral("Form23"));
+        QVERIFY(results && results->isVisible());
+        const QStringList undefined = undefinedNumbers(results->printedLines(), QString());
+        QVERIFY2(undefined.isEmpty(), qPrintable(undefined.join(u'\n')));
+        // Tables at one temperature are calculated like any others.
+        if (where == QStringLiteral("solution temperatures"))
+            QCOMPARE(problem().Outcome, CalculationOutcome::Complete);
     }
 
     void valueLetThroughReachesTheResults_data()
