@@ -8,6 +8,7 @@
 #include "app/flow.h"
 #include "app/start_screen.h"
 #include "engine/equilibrium_table.h"
+#include "engine/properties.h"
 #include "engine/thermal_tables.h"
 #include "equilibrium/equilibrium_diagram.h"
 #include "equilibrium/equilibrium_editor.h"
@@ -925,6 +926,39 @@ private slots:
                     << f.field << answer.typed << (f.passes[a] == '+');
             }
         }
+    }
+
+    // Two points at one abscissa make a step: beyond it a property reads the
+    // value on its own side instead of dividing by the zero width.
+    void stepAtATableEnd_data()
+    {
+        QTest::addColumn<QList<float>>("xs");
+        QTest::addColumn<QList<float>>("ys");
+        QTest::addColumn<float>("p");
+        QTest::addColumn<float>("expected");
+        const QList<float> topStep{20, 80, 80}, bottomStep{20, 20, 80}, values{400, 390, 380};
+        QTest::newRow("above a step at the top") << topStep << values << 100.0f << 380.0f;
+        QTest::newRow("on a step at the top") << topStep << values << 80.0f << 380.0f;
+        QTest::newRow("below the step at the top") << topStep << values << 50.0f << 395.0f;
+        QTest::newRow("below a step at the bottom") << bottomStep << values << 10.0f << 400.0f;
+        QTest::newRow("above the step at the bottom") << bottomStep << values << 50.0f << 385.0f;
+        QTest::newRow("two points at one abscissa")
+            << QList<float>{0, 0} << QList<float>{7, 9} << 5.0f << 9.0f;
+        QTest::newRow("a single point") << QList<float>{0} << QList<float>{7} << 5.0f << 7.0f;
+    }
+
+    void stepAtATableEnd()
+    {
+        QFETCH(QList<float>, xs);
+        QFETCH(QList<float>, ys);
+        QFETCH(float, p);
+        QFETCH(float, expected);
+        float x[MaxPoints + 1] = {}, y[MaxPoints + 1] = {};
+        for (int i = 0; i < xs.size(); ++i) {
+            x[i + 1] = xs[i];
+            y[i + 1] = ys[i];
+        }
+        QCOMPARE(InterpolateLinear(p, x, y, int(xs.size())), expected);
     }
 
     // Tables the checks accept are calculated, even where two points share
