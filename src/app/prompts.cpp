@@ -88,11 +88,15 @@ bool askWithDialog(const QString &designName, const QString &line1, const QStrin
 
 } // namespace
 
+bool AskToCorrect(const QString &designName, int left, int top)
+{
+    return askWithDialog(designName, QStringLiteral("Ошибка в исходной информации."),
+                         QStringLiteral("Изменяете исходную информацию?"), left, top);
+}
+
 void ShowWarningDialog(const QString &designName, int left, int top)
 {
-    const bool yes = askWithDialog(designName, QStringLiteral("Ошибка в исходной информации."),
-                                   QStringLiteral("Изменяете исходную информацию?"), left, top);
-    if (!yes)
+    if (!AskToCorrect(designName, left, top))
         EndProgram();
 }
 

@@ -33,6 +33,9 @@ protected:
 // The warning dialog after a failed check, its top-left corner at
 // (left, top) twips. Returns on "Да" (go and correct); "Нет" ends the program.
 void ShowWarningDialog(const QString &designName, int left, int top);
+// The same dialog for a road on which "Нет" does not end the program: true
+// for "Да", false for "Нет".
+bool AskToCorrect(const QString &designName, int left, int top);
 // Left edge that centres the warning dialog on a window.
 int WarningDialogLeftCentredOn(const FormBase &window);
 inline constexpr int WarningDialogWidth = 4800;

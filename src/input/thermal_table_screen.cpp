@@ -28,23 +28,6 @@ constexpr int ArgumentColumn = 320, ValueColumn = 3450;
 constexpr int PromptX = 2300;
 constexpr int WarningBase = 2500;
 
-// The warning dialog for a road on which "Нет" does not end the program.
-bool AskToCorrect(const QString &designName, int left, int top)
-{
-    auto *dialog = new QuestionDialog(designName, QStringLiteral("Ошибка в исходной информации."),
-                                      QStringLiteral("Изменяете исходную информацию?"));
-    dialog->moveTwips(left, top);
-    bool answer = false;
-    try {
-        answer = platform().runDialog(*dialog);
-    } catch (const ProgramEnded &) {
-        dialog->unload();
-        throw;
-    }
-    dialog->unload();
-    return answer;
-}
-
 int CentredLeft(int formWidth, int controlWidth)
 {
     return formWidth / 2 - controlWidth / 2;
