@@ -89,16 +89,16 @@ private:
     // The derivations of the feed checks, without the checks.
     bool deriveFeed()
     {
-        FeedSpec &spec = data.Feed;
-        switch (spec.Condition) {
+        FeedSpec &entered = data.Feed;
+        switch (entered.Condition) {
         case BoilingLiquidFeed:
-            StoreFeedComposition(data, spec.Value[FeedXFl], spec.Text[FeedXFl]);
+            StoreFeedComposition(data, entered.Value[FeedXFl], entered.Text[FeedXFl]);
             DeriveBoilingTemperature(data);
             break;
         case VapourFeed:
             RaiseVapourToDewPoint(data);
-            StoreFeedComposition(data, spec.Value[FeedXFv], spec.Text[FeedXFv]);
-            spec.Value[FeedFl] = 0.0f;
+            StoreFeedComposition(data, entered.Value[FeedXFv], entered.Text[FeedXFv]);
+            entered.Value[FeedFl] = 0.0f;
             break;
         case MixtureFeed: {
             RaiseVapourToDewPoint(data);
@@ -109,7 +109,7 @@ private:
             break;
         }
         default:
-            StoreFeedComposition(data, spec.Value[FeedXFl], FormatFixed(spec.Value[FeedXFl], 9, 6));
+            StoreFeedComposition(data, entered.Value[FeedXFl], FormatFixed(entered.Value[FeedXFl], 9, 6));
             break;
         }
         return true;
@@ -145,11 +145,11 @@ private:
     // its flow is zero.
     void feedEnthalpies()
     {
-        const FeedSpec &spec = data.Feed;
-        if (spec.Condition != VapourFeed)
-            results(ResHFl) = LiquidEnthalpy(data, spec.Value[FeedXFl], spec.Value[FeedTl]);
-        if (spec.Condition == VapourFeed || spec.Condition == MixtureFeed)
-            results(ResHFv) = VapourEnthalpy(data, spec.Value[FeedXFv], spec.Value[FeedTv]);
+        const FeedSpec &entered = data.Feed;
+        if (entered.Condition != VapourFeed)
+            results(ResHFl) = LiquidEnthalpy(data, entered.Value[FeedXFl], entered.Value[FeedTl]);
+        if (entered.Condition == VapourFeed || entered.Condition == MixtureFeed)
+            results(ResHFv) = VapourEnthalpy(data, entered.Value[FeedXFv], entered.Value[FeedTv]);
         results(ResHF) = float((feed(data, FeedFv) * results(ResHFv) + feed(data, FeedFl) * results(ResHFl)) /
                                results(ResF));
     }
