@@ -133,29 +133,6 @@ private slots:
         // r1(20) = 435, r2(20) = 414.
         QVERIFY(std::fabs(VapourEnthalpy(data, 0.4f, 20.0f) - (0.4 * 435 + 0.6 * 414)) < 1e-4);
     }
-
-    void formatFixed_data()
-    {
-        QTest::addColumn<float>("value");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("decimals");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("right aligned") << 2.5f << 9 << 4 << "   2.5000";
-        QTest::newRow("wider than its field") << 12345.678f << 6 << 1 << "12345.7";
-        QTest::newRow("negative FI") << -0.1234f << 7 << 4 << "-0.1234";
-        QTest::newRow("leading zero") << 0.5f << 6 << 2 << "  0.50";
-        QTest::newRow("half away from zero") << 0.125f << 5 << 2 << " 0.13";
-        QTest::newRow("negative half") << -0.125f << 5 << 2 << "-0.13";
-        QTest::newRow("carry") << 9.99999f << 6 << 2 << " 10.00";
-    }
-    void formatFixed()
-    {
-        QFETCH(float, value);
-        QFETCH(int, width);
-        QFETCH(int, decimals);
-        QFETCH(QString, text);
-        QCOMPARE(FormatFixed(value, width, decimals), text);
-    }
 };
 
 QTEST_APPLESS_MAIN(PropertiesTest)

@@ -133,6 +133,9 @@ private slots:
         QTest::newRow("negative") << -0.12345f << 7 << 4 << "-0.1235";
         QTest::newRow("leading zero") << 0.25f << 6 << 2 << "  0.25";
         QTest::newRow("half away from zero") << 0.125f << 5 << 2 << " 0.13";
+        QTest::newRow("negative half") << -0.125f << 5 << 2 << "-0.13";
+        QTest::newRow("negative FI") << -0.1234f << 7 << 4 << "-0.1234";
+        QTest::newRow("leading zero, two decimals") << 0.5f << 6 << 2 << "  0.50";
         QTest::newRow("carry") << 9.99999f << 6 << 2 << " 10.00";
         QTest::newRow("tiny negative") << -0.00001f << 7 << 4 << " 0.0000";
         QTest::newRow("six decimals") << 80.123456f << 9 << 6 << "80.123459";
