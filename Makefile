@@ -5,7 +5,9 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev libbenchmark-dev \
-           fonts-dejavu-core fonts-liberation xvfb xauth
+           fonts-dejavu-core fonts-liberation xvfb xauth locales
+# The suite runs once in the C locale and once in a Russian one.
+TEST_LOCALES = C.UTF-8 ru_RU.UTF-8
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all run test deps build check-sanitize bench format clean
@@ -19,6 +21,12 @@ deps:
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
+	fi
+	@if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$$'; then \
+	  echo "Generating the ru_RU.UTF-8 locale"; \
+	  $(SUDO) sed -i 's/^# *\(ru_RU\.UTF-8 UTF-8\)/\1/' /etc/locale.gen; \
+	  grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | $(SUDO) tee -a /etc/locale.gen >/dev/null; \
+	  $(SUDO) locale-gen; \
 	fi
 
 build: deps
@@ -35,12 +43,15 @@ run: build
 	fi
 
 test: build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@for loc in $(TEST_LOCALES); do \
+	  echo "== tests under LC_ALL=$$loc"; \
+	  (cd $(BUILD_DIR) && LC_ALL=$$loc QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)) || exit 1; \
+	done
 
 check-sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTARELIN_SANITIZE=ON -DTARELIN_BENCHMARKS=OFF
 	cmake --build build-sanitize -j $(JOBS)
-	cd build-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	cd build-sanitize && LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 bench: build

@@ -1,8 +1,8 @@
 #include "text.h"
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 QString NormalizeDecimal(const QString &text)
@@ -25,7 +25,7 @@ bool isBlank(QChar c)
 }
 
 // Collects the characters of the leading number (blanks skipped) into a
-// plain ASCII string that strtod reads in full.
+// plain ASCII string that a C-locale conversion reads in full.
 std::string leadingNumberCharacters(const QString &text)
 {
     std::string number;
@@ -67,7 +67,7 @@ std::string leadingNumberCharacters(const QString &text)
         return {};
     // An exponent without digits ("1e", "1e+") is ignored.
     if (!exponent.empty() && exponent.back() >= '0' && exponent.back() <= '9') {
-        // Keep the exponent within what strtod reads sensibly; the value is
+        // Keep the exponent within what a conversion reads sensibly; the value is
         // far outside every range long before this.
         if (exponent.size() > 6)
             exponent = std::string(1, exponent[0] == '-' ? '-' : '+') + "99999";
@@ -84,8 +84,20 @@ double ParseLeadingNumber(const QString &text)
     const std::string number = leadingNumberCharacters(text);
     if (number.empty())
         return 0.0;
-    const double value = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(value) ? value : std::copysign(DBL_MAX, value);
+    // Never strtod: it follows LC_NUMERIC, and under a Russian locale it
+    // would stop at the decimal point. from_chars reads "." always, but takes
+    // no leading "+" and leaves the value alone when it is out of range.
+    const bool negative = number.front() == '-';
+    const std::size_t start = number.front() == '+' ? 1 : 0;
+    double value = 0.0;
+    const auto read = std::from_chars(number.data() + start, number.data() + number.size(), value);
+    if (read.ec == std::errc::result_out_of_range) {
+        const std::size_t e = number.find('e');
+        const bool tiny = e != std::string::npos && number[e + 1] == '-';
+        value = tiny ? 0.0 : DBL_MAX;
+        return negative ? -value : value;
+    }
+    return value;
 }
 
 float StoredNumber(const QString &text)
@@ -131,9 +143,11 @@ namespace {
 QString roundedDecimal(double value, int decimals)
 {
     const bool negative = std::signbit(value);
+    // to_chars writes the exact expansion with "." whatever the C locale.
     char buffer[512];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals + 30, std::fabs(value));
-    std::string digits(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::fixed, decimals + 30);
+    std::string digits(buffer, written.ptr);
     const std::size_t point = digits.find('.');
     std::string kept = digits.substr(0, point + (decimals > 0 ? decimals + 1 : 0));
     const char next = digits[point + decimals + 1];
