@@ -1,8 +1,10 @@
 #include "form_base.h"
 
 #include "caption_button.h"
+#include "platform.h"
 #include "window_registry.h"
 
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
@@ -60,6 +62,26 @@ void FormBase::unload()
     UnregisterForm(this);
     hide();
     deleteLater();
+}
+
+void FormBase::closeEvent(QCloseEvent *event)
+{
+    // The window stays; an unloaded window or the end of the program lets it go.
+    if (!loaded || platform().hasEnded()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    closeRequested();
+}
+
+void FormBase::closeRequested()
+{
+    RunHandler([] {
+        if (platform().askYesNo(QStringLiteral("Окончание работы"),
+                                QStringLiteral("Закончить работу с программой ?"), Answer::No))
+            EndProgram();
+    });
 }
 
 void FormBase::setGeometryTwips(int left, int top, int width, int height)

@@ -79,6 +79,12 @@ public:
     static void setTextColor(QWidget *control, const QColor &color);
 
 protected:
+    // The close button of the window's frame (or Alt+F4). Closing a window is
+    // never an answer by itself: the student is asked whether to end the
+    // program, and Esc or "Нет" there keeps working.
+    virtual void closeRequested();
+    void closeEvent(QCloseEvent *event) override;
+
     // Diagrams and other drawings of the subclasses, painted under the text.
     virtual void drawContent(QPainter &painter);
     // Called by clearDrawing so that subclasses drop their drawings too.

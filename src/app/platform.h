@@ -3,8 +3,9 @@
 #include <QPoint>
 #include <QString>
 #include <exception>
+#include <optional>
 
-class FormBase;
+class QuestionDialog;
 
 // Thrown to unwind the handler that ended the program, however deep inside a
 // loop of prompts it was. Handlers are entered through RunHandler, which
@@ -16,6 +17,16 @@ struct ProgramEnded : std::exception {
 inline constexpr unsigned RussianKeyboardLayout = 0x04190419;
 inline constexpr unsigned EnglishKeyboardLayout = 0x04090409;
 
+// What a prompt asks for. At a number's prompt the decimal point comes out
+// as "." from any decimal key, whichever keyboard layout is on; a name is
+// taken exactly as typed.
+enum class PromptInput { Number, Name };
+
+// The answers of a Yes/No question. Esc and the close button of a question
+// stand for the answer that keeps the work and the program as they are:
+// never the one that ends the program or removes something.
+enum class Answer { Yes, No };
+
 // Everything the program needs from the desktop: prompts, message boxes,
 // beeps, the keyboard layout, the printer, the clock and its own folder.
 // QtPlatform serves a student; a scripted platform serves the tests.
@@ -24,17 +35,22 @@ public:
     virtual ~Platform() = default;
 
     // A modal input prompt with its top-left corner at the given position
-    // (twips from the screen's top-left corner). Empty when cancelled.
-    virtual QString prompt(const QString &title, const QString &text, QPoint twips) = 0;
-    // A modal message box with "Да" and "Нет"; true for "Да".
-    virtual bool askYesNo(const QString &title, const QString &text) = 0;
+    // (twips from the screen's top-left corner). Nothing when cancelled.
+    virtual std::optional<QString> prompt(const QString &title, const QString &text, QPoint twips,
+                                          PromptInput input) = 0;
+    // A modal message box with "Да" and "Нет"; true for "Да". Esc and the
+    // close button give onDismiss.
+    virtual bool askYesNo(const QString &title, const QString &text, Answer onDismiss) = 0;
     // A modal message box with "ОК" only, for news the student just has to
     // read (a print that did not happen).
     virtual void showMessage(const QString &title, const QString &text) = 0;
     // Shows a design dialog (Form3, Form5 and their twins) modally until one
-    // of its buttons Command1 ("Да") or Command2 ("Нет") is pressed.
-    virtual bool runDialog(FormBase &dialog) = 0;
+    // of its buttons Command1 ("Да") or Command2 ("Нет") is pressed; Esc and
+    // its close button press the one that keeps the work.
+    virtual bool runDialog(QuestionDialog &dialog) = 0;
     virtual void beep() = 0;
+    // Switches to the Russian or the US English layout where the window
+    // system allows it; elsewhere the request is only recorded.
     virtual void switchKeyboardLayout(unsigned layout) = 0;
 
     // The printer. beginDocument opens the print dialog where there is one;

@@ -4,20 +4,31 @@
 
 #include "model/text.h"
 
-#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 QString PromptValue(const QString &title, const QString &prompt, int x, int y)
 {
-    return platform().prompt(title, prompt, QPoint(x, y));
+    return platform().prompt(title, prompt, QPoint(x, y), PromptInput::Number).value_or(QString());
+}
+
+QString PromptName(const QString &title, const QString &prompt, int x, int y)
+{
+    return platform().prompt(title, prompt, QPoint(x, y), PromptInput::Name).value_or(QString());
+}
+
+std::optional<QString> PromptCorrection(const QString &title, const QString &prompt, int x, int y)
+{
+    return platform().prompt(title, prompt, QPoint(x, y), PromptInput::Number);
 }
 
 void ReportOutOfRange(const QString &message)
 {
     platform().beep();
-    if (!platform().askYesNo(QStringLiteral("ОШИБКА !"),
-                             message + QStringLiteral("    Продолжаете работу ?")))
+    // Esc goes on with the work: only "Нет" itself ends the program.
+    if (!platform().askYesNo(QStringLiteral("ОШИБКА !"), message + QStringLiteral("    Продолжаете работу ?"),
+                             Answer::Yes))
         EndProgram();
 }
 
@@ -32,8 +43,10 @@ int PromptCount(const QString &title, const QString &prompt, int x, int y, int l
     }
 }
 
-QuestionDialog::QuestionDialog(const QString &designName, const QString &line1, const QString &line2)
+QuestionDialog::QuestionDialog(const QString &designName, const QString &line1, const QString &line2,
+                               Answer onDismiss)
     : FormBase(designName)
+    , onDismiss(onDismiss)
 {
     setWindowTitle(QStringLiteral("Внимание !"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
@@ -59,21 +72,31 @@ QuestionDialog::QuestionDialog(const QString &designName, const QString &line1, 
     yes->setFocus();
 }
 
-void QuestionDialog::closeEvent(QCloseEvent *event)
+void QuestionDialog::dismiss()
 {
-    // The question needs an answer: closing the window is not one, and it
-    // must not be taken for "Нет", which may end the program.
-    if (isLoaded() && !platform().hasEnded())
-        event->ignore();
+    const QString button = onDismiss == Answer::Yes ? QStringLiteral("Command1") : QStringLiteral("Command2");
+    findChild<QPushButton *>(button)->click();
+}
+
+void QuestionDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        dismiss();
     else
-        event->accept();
+        FormBase::keyPressEvent(event);
+}
+
+void QuestionDialog::closeRequested()
+{
+    dismiss();
 }
 
 namespace {
 
-bool askWithDialog(const QString &designName, const QString &line1, const QString &line2, int left, int top)
+bool askWithDialog(const QString &designName, const QString &line1, const QString &line2, Answer onDismiss,
+                   int left, int top)
 {
-    auto *dialog = new QuestionDialog(designName, line1, line2);
+    auto *dialog = new QuestionDialog(designName, line1, line2, onDismiss);
     dialog->moveTwips(left, top);
     bool answer = false;
     try {
@@ -90,8 +113,9 @@ bool askWithDialog(const QString &designName, const QString &line1, const QStrin
 
 bool AskToCorrect(const QString &designName, int left, int top)
 {
+    // Esc goes to the correction, which keeps everything typed.
     return askWithDialog(designName, QStringLiteral("Ошибка в исходной информации."),
-                         QStringLiteral("Изменяете исходную информацию?"), left, top);
+                         QStringLiteral("Изменяете исходную информацию?"), Answer::Yes, left, top);
 }
 
 void ShowWarningDialog(const QString &designName, int left, int top)
@@ -107,7 +131,7 @@ int WarningDialogLeftCentredOn(const FormBase &window)
 
 bool ConfirmRemoval(const QString &designName, const QString &pointText, int left, int top)
 {
-    return askWithDialog(designName, QStringLiteral("Убираете"), pointText, left, top);
+    return askWithDialog(designName, QStringLiteral("Убираете"), pointText, Answer::No, left, top);
 }
 
 void ColourVerdictButton(QPushButton *button, bool faulty)

@@ -1,13 +1,20 @@
 #pragma once
 
 #include "form_base.h"
+#include "platform.h"
 
 #include <QString>
+#include <optional>
 
 class QPushButton;
 
-// A modal input prompt at (x, y) twips; a cancelled prompt gives "".
+// A modal prompt for a new number at (x, y) twips; a cancelled prompt gives "".
 QString PromptValue(const QString &title, const QString &prompt, int x, int y);
+// The same for a name (the student's, a component's), taken as typed.
+QString PromptName(const QString &title, const QString &prompt, int x, int y);
+// A prompt that corrects a number already stored: the answer, or nothing
+// when the student cancelled, and the stored value then stays as it was.
+std::optional<QString> PromptCorrection(const QString &title, const QString &prompt, int x, int y);
 
 // A count or a ranged value: asked until the answer (rounded half to even)
 // lies in low..high. Out of range: a beep and the "ОШИБКА !" box with the
@@ -20,14 +27,24 @@ int PromptCount(const QString &title, const QString &prompt, int x, int y, int l
 void ReportOutOfRange(const QString &message);
 
 // The two-button "Внимание !" dialogs: the warning after a failed check
-// (Form3 and its twins) and the removal question (Form5 and its twins).
+// (Form3 and its twins) and the removal question (Form5 and its twins). Esc
+// and the close button press the button of onDismiss, the answer that keeps
+// the work as it is.
 class QuestionDialog : public FormBase {
     Q_OBJECT
 public:
-    QuestionDialog(const QString &designName, const QString &line1, const QString &line2);
+    QuestionDialog(const QString &designName, const QString &line1, const QString &line2, Answer onDismiss);
+
+    Answer dismissedAnswer() const { return onDismiss; }
+    // Esc or the close button.
+    void dismiss();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeRequested() override;
+
+private:
+    Answer onDismiss;
 };
 
 // The warning dialog after a failed check, its top-left corner at

@@ -1,6 +1,7 @@
 #include "qt_platform.h"
 
 #include "form_base.h"
+#include "prompts.h"
 #include "results/report_printing.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@
 #include <QDate>
 #include <QEventLoop>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -15,24 +18,80 @@
 #include <QScreen>
 #include <QTime>
 #include <QTranslator>
+#include <algorithm>
 
 namespace {
 
-// Keeps a window of the given size inside the available screen area.
-QPoint keptOnScreen(QPoint pixels, QSize size)
+// The frame the window manager draws around a window, learnt from a window
+// already on the screen (none before the first one shows).
+QMargins WindowFrameMargins()
+{
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        const QRect frame = window->frameGeometry(), client = window->geometry();
+        const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                               frame.right() - client.right(), frame.bottom() - client.bottom());
+        if (!margins.isNull())
+            return margins;
+    }
+    return {};
+}
+
+// Places a window that is not shown yet with its frame's top-left corner at
+// the given pixel, moved in as far as it takes to lie wholly on the screen.
+void PlaceFrameOnScreen(QWidget &window, QPoint frameTopLeft)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return pixels;
+    if (!screen) {
+        window.move(frameTopLeft);
+        return;
+    }
     const QRect area = screen->availableGeometry();
-    const int x = std::clamp(pixels.x(), area.left(), std::max(area.left(), area.right() - size.width()));
-    const int y = std::clamp(pixels.y(), area.top(), std::max(area.top(), area.bottom() - size.height()));
-    return {x, y};
+    const QMargins frame = WindowFrameMargins();
+    const QSize outer = window.size().grownBy(frame);
+    const int x =
+        std::clamp(frameTopLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width()));
+    const int y =
+        std::clamp(frameTopLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height()));
+    window.move(x, y);
+}
+
+// Space the window manager takes from a title bar for its icon and buttons.
+constexpr int TitleBarButtonsWidth = 120;
+
+// Wide enough for the whole title and prompt text, and no wider than the
+// screen: a prompt text longer than the screen is wide is wrapped. The
+// dialog's layout sizes it by its contents, so the width goes to the label.
+// (adjustSize would hold a window to two thirds of the screen.)
+void FitToTitleAndText(QInputDialog &dialog, const QString &title)
+{
+    auto *label = dialog.findChild<QLabel *>();
+    if (!label || !dialog.layout())
+        return;
+    dialog.ensurePolished(); // measured with the fonts it will show
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QMargins frame = WindowFrameMargins();
+    const int widest =
+        screen ? screen->availableGeometry().width() - frame.left() - frame.right() : QWIDGETSIZE_MAX;
+    const QMargins margins = dialog.layout()->contentsMargins();
+    const int besideLabel = margins.left() + margins.right();
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(title) + TitleBarButtonsWidth;
+    if (dialog.sizeHint().width() > widest) {
+        label->setWordWrap(true);
+        label->setFixedWidth(widest - besideLabel);
+    } else {
+        label->setMinimumWidth(std::min(titleWidth, widest) - besideLabel);
+    }
+    dialog.resize(dialog.sizeHint());
 }
 
 } // namespace
 
-QString QtPlatform::prompt(const QString &title, const QString &text, QPoint twips)
+std::optional<QString> QtPlatform::prompt(const QString &title, const QString &text, QPoint twips,
+                                          PromptInput input)
 {
     throwIfEnded();
     QInputDialog dialog;
@@ -41,20 +100,24 @@ QString QtPlatform::prompt(const QString &title, const QString &text, QPoint twi
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setOkButtonText(QStringLiteral("ОК"));
     dialog.setCancelButtonText(QStringLiteral("Отмена"));
-    dialog.adjustSize();
-    dialog.move(keptOnScreen({TwipsToPixels(twips.x()), TwipsToPixels(twips.y())}, dialog.sizeHint()));
+    FitToTitleAndText(dialog, title);
+    PlaceFrameOnScreen(dialog, {TwipsToPixels(twips.x()), TwipsToPixels(twips.y())});
     const bool accepted = dialog.exec() == QDialog::Accepted;
     throwIfEnded();
-    return accepted ? dialog.textValue() : QString();
+    if (!accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
-bool QtPlatform::askYesNo(const QString &title, const QString &text)
+bool QtPlatform::askYesNo(const QString &title, const QString &text, Answer onDismiss)
 {
     throwIfEnded();
     QMessageBox box(QMessageBox::NoIcon, title, text);
     QPushButton *yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    QPushButton *no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
+    // Esc and the close button.
+    box.setEscapeButton(onDismiss == Answer::Yes ? yes : no);
     box.exec();
     throwIfEnded();
     return box.clickedButton() == yes;
@@ -69,7 +132,7 @@ void QtPlatform::showMessage(const QString &title, const QString &text)
     throwIfEnded();
 }
 
-bool QtPlatform::runDialog(FormBase &dialog)
+bool QtPlatform::runDialog(QuestionDialog &dialog)
 {
     throwIfEnded();
     auto *yes = dialog.findChild<QPushButton *>(QStringLiteral("Command1"));
@@ -86,7 +149,7 @@ bool QtPlatform::runDialog(FormBase &dialog)
     });
     const auto c3 = QObject::connect(&dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
     dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.move(keptOnScreen(dialog.pos(), dialog.size()));
+    PlaceFrameOnScreen(dialog, dialog.pos());
     dialog.show();
     dialog.raise();
     dialog.activateWindow();

@@ -14,10 +14,11 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
-    QString prompt(const QString &title, const QString &text, QPoint twips) override;
-    bool askYesNo(const QString &title, const QString &text) override;
+    std::optional<QString> prompt(const QString &title, const QString &text, QPoint twips,
+                                  PromptInput input) override;
+    bool askYesNo(const QString &title, const QString &text, Answer onDismiss) override;
     void showMessage(const QString &title, const QString &text) override;
-    bool runDialog(FormBase &dialog) override;
+    bool runDialog(QuestionDialog &dialog) override;
     void beep() override;
     void switchKeyboardLayout(unsigned layout) override;
 
@@ -30,7 +31,7 @@ public:
     QString shortTime() override;
     QString programFolder() override;
 
-    // The layouts requested so far; the desktop has no call to switch them.
+    // The layouts requested so far, switched to or not.
     QList<unsigned> requestedLayouts;
 
 protected:
@@ -42,3 +43,4 @@ private:
 
 // Loads Qt's own Russian translation so that standard dialogs speak Russian.
 void InstallRussianTranslation();
+

@@ -173,13 +173,13 @@ void StartScreen::Command1_Click()
     ProblemData &data = problem();
     const QString componentTitle = QStringLiteral("ВВОД НАМЕНОВАНИЯ КОМПОНЕНТОВ");
     platform().switchKeyboardLayout(RussianKeyboardLayout);
-    data.Names[1] = ProperCase(PromptValue(QStringLiteral("ВВОД ФАМИЛИИ"),
-                                           QStringLiteral("  ВВЕДИТЕ ФАМИЛИЮ И НОМЕР ГРУППЫ "), 500, 300));
-    data.Names[2] = ProperCase(PromptValue(
+    data.Names[1] = ProperCase(PromptName(QStringLiteral("ВВОД ФАМИЛИИ"),
+                                          QStringLiteral("  ВВЕДИТЕ ФАМИЛИЮ И НОМЕР ГРУППЫ "), 500, 300));
+    data.Names[2] = ProperCase(PromptName(
         componentTitle,
         QStringLiteral("  ВВЕДИТЕ НАИМЕНОВАНИЕ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТОА РАЗДЕЛЯЕМОЙ СМЕСИ "), 500, 500));
     platform().switchKeyboardLayout(RussianKeyboardLayout);
-    data.Names[3] = ProperCase(PromptValue(
+    data.Names[3] = ProperCase(PromptName(
         componentTitle,
         QStringLiteral("  ВВЕДИТЕ НАИМЕНОВАНИЕ МЕНЕЕ ЛЕТУЧЕГО КОМПОНЕНТОА РАЗДЕЛЯЕМОЙ СМЕСИ "), 500, 500));
     platform().switchKeyboardLayout(EnglishKeyboardLayout);

@@ -360,7 +360,8 @@ void EquilibriumDataWindow::Command4_Click()
         showAzeotropeButtons(false);
         if (!platform().askYesNo(QStringLiteral("СОМНЕНИЕ!"),
                                  QStringLiteral(" Вы уверены, что система азеротропна или") + u'\n' +
-                                     QStringLiteral("знаете хотя бы примерный состав азеотропа ?"))) {
+                                     QStringLiteral("знаете хотя бы примерный состав азеотропа ?"),
+                                 Answer::No)) {
             table.Azeotropic = false;
             ShowEquilibriumControlTable();
             showAzeotropeButtons(true);

@@ -298,7 +298,8 @@ void EquilibriumEditor::azeotropeRowClicked()
         buttons[2]->hide();
         if (!platform().askYesNo(QStringLiteral("СОМНЕНИЕ!"),
                                  QStringLiteral(" Вы уверены, что система азеротропна или") + u'\n' +
-                                     QStringLiteral("знаете хотя бы примерный состав азеотропа ?"))) {
+                                     QStringLiteral("знаете хотя бы примерный состав азеотропа ?"),
+                                 Answer::No)) {
             data.Equilibrium.Azeotropic = false;
             selected = {};
             showEditingButtons();

@@ -88,7 +88,7 @@ private slots:
 
     void warningDialogButtonsSplitTheWidthInThreeGaps()
     {
-        QuestionDialog dialog(QStringLiteral("Form3"), QStringLiteral("a"), QStringLiteral("b"));
+        QuestionDialog dialog(QStringLiteral("Form3"), QStringLiteral("a"), QStringLiteral("b"), Answer::Yes);
         auto *yes = dialog.findChild<QPushButton *>(QStringLiteral("Command1"));
         auto *no = dialog.findChild<QPushButton *>(QStringLiteral("Command2"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Внимание !"));

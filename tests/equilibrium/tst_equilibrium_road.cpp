@@ -21,7 +21,8 @@ namespace {
 class ListWatchingPlatform : public ScriptedPlatform {
 public:
     QList<QStringList> listAtPrompt;
-    QString prompt(const QString &title, const QString &text, QPoint twips) override
+    std::optional<QString> prompt(const QString &title, const QString &text, QPoint twips,
+                                  PromptInput input) override
     {
         QStringList lines;
         if (auto *list =
@@ -31,7 +32,7 @@ public:
             for (int i = 0; i < list->count(); ++i)
                 lines << list->item(i)->text();
         listAtPrompt << lines;
-        return ScriptedPlatform::prompt(title, text, twips);
+        return ScriptedPlatform::prompt(title, text, twips, input);
     }
 };
 

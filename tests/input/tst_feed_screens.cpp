@@ -23,7 +23,8 @@ public:
     QList<QStringList> listLines;
     QList<bool> listEnabled;
 
-    QString prompt(const QString &title, const QString &text, QPoint twips) override
+    std::optional<QString> prompt(const QString &title, const QString &text, QPoint twips,
+                                  PromptInput input) override
     {
         FormBase *screen = FindForm(QStringLiteral("Form7"));
         if (!screen)
@@ -37,7 +38,7 @@ public:
             listLines << lines;
             listEnabled << list->isEnabled();
         }
-        return ScriptedPlatform::prompt(title, text, twips);
+        return ScriptedPlatform::prompt(title, text, twips, input);
     }
 
     // The highlight of the failing line and the verdict buttons while the
@@ -50,7 +51,7 @@ public:
     };
     QList<Highlight> highlights;
 
-    bool runDialog(FormBase &dialog) override
+    bool runDialog(QuestionDialog &dialog) override
     {
         FormBase *screen = FindForm(QStringLiteral("Form7"));
         if (!screen)

@@ -1,11 +1,13 @@
 #include "scripted_platform.h"
 
 #include "form_base.h"
+#include "prompts.h"
 #include "window_registry.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 ScriptedPlatform::ScriptedPlatform() = default;
@@ -32,17 +34,24 @@ ScriptedPlatform &ScriptedPlatform::cancel()
 
 ScriptedPlatform &ScriptedPlatform::yes()
 {
-    yesNoAnswers.enqueue(true);
+    yesNoAnswers.enqueue(Reply::Yes);
     return *this;
 }
 
 ScriptedPlatform &ScriptedPlatform::no()
 {
-    yesNoAnswers.enqueue(false);
+    yesNoAnswers.enqueue(Reply::No);
     return *this;
 }
 
-QString ScriptedPlatform::prompt(const QString &title, const QString &text, QPoint twips)
+ScriptedPlatform &ScriptedPlatform::dismiss()
+{
+    yesNoAnswers.enqueue(Reply::Dismiss);
+    return *this;
+}
+
+std::optional<QString> ScriptedPlatform::prompt(const QString &title, const QString &text, QPoint twips,
+                                                PromptInput input)
 {
     throwIfEnded();
     events << QStringLiteral("prompt:") + title;
@@ -52,11 +61,13 @@ QString ScriptedPlatform::prompt(const QString &title, const QString &text, QPoi
         throw ProgramEnded();
     }
     const QString answer = promptAnswers.dequeue();
-    prompts.append({title, text, twips, answer});
-    return answer.isNull() ? QString() : answer;
+    prompts.append({title, text, twips, answer, input});
+    if (answer.isNull())
+        return std::nullopt;
+    return answer;
 }
 
-bool ScriptedPlatform::askYesNo(const QString &title, const QString &text)
+bool ScriptedPlatform::askYesNo(const QString &title, const QString &text, Answer onDismiss)
 {
     throwIfEnded();
     events << QStringLiteral("question:") + title;
@@ -65,8 +76,9 @@ bool ScriptedPlatform::askYesNo(const QString &title, const QString &text)
                      __FILE__, __LINE__);
         throw ProgramEnded();
     }
-    const bool answer = yesNoAnswers.dequeue();
-    questions.append({title, text, answer});
+    const Reply reply = yesNoAnswers.dequeue();
+    const bool answer = reply == Reply::Dismiss ? onDismiss == Answer::Yes : reply == Reply::Yes;
+    questions.append({title, text, answer, reply == Reply::Dismiss});
     return answer;
 }
 
@@ -77,7 +89,7 @@ void ScriptedPlatform::showMessage(const QString &title, const QString &text)
     messages.append({title, text});
 }
 
-bool ScriptedPlatform::runDialog(FormBase &dialog)
+bool ScriptedPlatform::runDialog(QuestionDialog &dialog)
 {
     throwIfEnded();
     events << QStringLiteral("dialog:") + dialog.objectName();
@@ -91,9 +103,17 @@ bool ScriptedPlatform::runDialog(FormBase &dialog)
             __FILE__, __LINE__);
         throw ProgramEnded();
     }
-    const bool answer = yesNoAnswers.dequeue();
-    dialogs.append(
-        {dialog.objectName(), labels, QPoint(PixelsToTwips(dialog.x()), PixelsToTwips(dialog.y())), answer});
+    const Reply reply = yesNoAnswers.dequeue();
+    bool answer = reply == Reply::Yes;
+    if (reply == Reply::Dismiss) {
+        // The dialog's own answer to Esc, as the student would get it.
+        auto *yes = dialog.findChild<QPushButton *>(QStringLiteral("Command1"));
+        const auto pressed = QObject::connect(yes, &QPushButton::clicked, [&answer] { answer = true; });
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QObject::disconnect(pressed);
+    }
+    dialogs.append({dialog.objectName(), labels, QPoint(PixelsToTwips(dialog.x()), PixelsToTwips(dialog.y())),
+                    answer, reply == Reply::Dismiss});
     return answer;
 }
 

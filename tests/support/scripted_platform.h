@@ -16,17 +16,20 @@ public:
     struct Prompt {
         QString title, text;
         QPoint position; // twips
-        QString answer;
+        QString answer;  // null when cancelled
+        PromptInput input;
     };
     struct Question {
         QString title, text;
         bool answer;
+        bool dismissed; // answered with Esc
     };
     struct Dialog {
         QString name;       // Form3, Form5, ...
         QStringList labels; // Label1, Label2 captions
         QPoint position;    // twips
         bool answer;
+        bool dismissed; // answered with Esc
     };
 
     ScriptedPlatform();
@@ -38,13 +41,17 @@ public:
     ScriptedPlatform &cancel();
     ScriptedPlatform &yes();
     ScriptedPlatform &no();
+    // Esc: a message box gives the answer it declares for it, a dialog gets
+    // the key itself.
+    ScriptedPlatform &dismiss();
     // Dialog windows (Form3, Form5, ...) are answered from the same queue of
     // yes/no answers as message boxes.
 
-    QString prompt(const QString &title, const QString &text, QPoint twips) override;
-    bool askYesNo(const QString &title, const QString &text) override;
+    std::optional<QString> prompt(const QString &title, const QString &text, QPoint twips,
+                                  PromptInput input) override;
+    bool askYesNo(const QString &title, const QString &text, Answer onDismiss) override;
     void showMessage(const QString &title, const QString &text) override;
-    bool runDialog(FormBase &dialog) override;
+    bool runDialog(QuestionDialog &dialog) override;
     void beep() override;
     void switchKeyboardLayout(unsigned layout) override;
     bool beginDocument(const QString &title) override;
@@ -86,8 +93,9 @@ protected:
     void leaveEventLoop() override {}
 
 private:
+    enum class Reply { Yes, No, Dismiss };
     QQueue<QString> promptAnswers;
-    QQueue<bool> yesNoAnswers;
+    QQueue<Reply> yesNoAnswers;
     bool documentOpen = false;
     qsizetype documentStart = 0;
 };
