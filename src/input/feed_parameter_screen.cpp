@@ -249,8 +249,8 @@ void FeedParameterScreen::List1_Click(int line)
 
     ProblemData &data = problem();
     const QPoint at = correctionPromptPosition(parameter);
-    StoreFeedCorrection(data.Feed, parameter,
-                        PromptValue(PromptTitle, data.Feed.Label[parameter], at.x(), at.y()));
+    if (const auto typed = PromptCorrection(PromptTitle, data.Feed.Label[parameter], at.x(), at.y()))
+        StoreFeedCorrection(data.Feed, parameter, *typed);
     const int badParameter = CheckFeedParameters(data);
     // The whole list is refilled: the check may have replaced another
     // parameter's value (the vapour temperature raised to its dew point).

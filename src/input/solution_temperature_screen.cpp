@@ -205,15 +205,18 @@ void SolutionTemperatureScreen::List1_Click(int row)
         switch (hit.action) {
         case CorrectionList::Action::Point: {
             const int left = PixelsToTwips(pos().x() + list1->x());
-            Set().TText[j] = NormalizeDecimal(PromptValue(QStringLiteral("ВВОД ТЕМПЕРАТУРЫ  "),
-                                                          QStringLiteral(" T [ ") + QString::number(j) +
-                                                              QStringLiteral(" ] (Град.Цельсия.) = "),
-                                                          left + 320, Row * j + 2000));
-            Set().T[j] = StoredNumber(Set().TText[j]);
-            SortSolutionTemperatures(problem());
-            // A missing picture leaves the button without one; it still works.
-            command5->setIcon(QIcon(QPixmap(endOfCorrectionsPicture())));
-            ColourVerdictButton(command5, false);
+            const auto typed = PromptCorrection(QStringLiteral("ВВОД ТЕМПЕРАТУРЫ  "),
+                                                QStringLiteral(" T [ ") + QString::number(j) +
+                                                    QStringLiteral(" ] (Град.Цельсия.) = "),
+                                                left + 320, Row * j + 2000);
+            if (typed) {
+                Set().TText[j] = NormalizeDecimal(*typed);
+                Set().T[j] = StoredNumber(Set().TText[j]);
+                SortSolutionTemperatures(problem());
+                // A missing picture leaves the button without one; it still works.
+                command5->setIcon(QIcon(QPixmap(endOfCorrectionsPicture())));
+                ColourVerdictButton(command5, false);
+            }
             showTemperatureList();
             break;
         }

@@ -5,9 +5,19 @@
 
 void PointTable::store(int point, const QString &argumentTyped, const QString &valueTyped) const
 {
-    argumentText[point] = NormalizeDecimal(argumentTyped);
+    storeArgument(point, argumentTyped);
+    storeValue(point, valueTyped);
+}
+
+void PointTable::storeArgument(int point, const QString &typed) const
+{
+    argumentText[point] = NormalizeDecimal(typed);
     argument[point] = StoredNumber(argumentText[point]);
-    valueText[point] = NormalizeDecimal(valueTyped);
+}
+
+void PointTable::storeValue(int point, const QString &typed) const
+{
+    valueText[point] = NormalizeDecimal(typed);
     value[point] = StoredNumber(valueText[point]);
 }
 

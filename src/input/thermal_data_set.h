@@ -18,6 +18,8 @@ struct PointTable {
 
     int size() const { return *count; }
     void store(int point, const QString &argumentTyped, const QString &valueTyped) const;
+    void storeArgument(int point, const QString &typed) const;
+    void storeValue(int point, const QString &typed) const;
     // Point point leaves the table; the later points move up by one.
     void remove(int point) const;
 };

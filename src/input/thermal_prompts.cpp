@@ -3,6 +3,8 @@
 #include "app/prompts.h"
 #include "model/text.h"
 
+#include <functional>
+
 namespace {
 
 constexpr int CountPromptX = 2300;
@@ -20,6 +22,23 @@ int PromptCountTestedBeforeRounding(const CountQuestion &q)
     }
 }
 
+// A temperature asked until inRange accepts it, or until a prompt that
+// corrects it is cancelled.
+std::optional<TypedTemperature> AskTemperature(const std::function<std::optional<QString>()> &ask,
+                                               const QString &message, bool (*inRange)(float))
+{
+    for (;;) {
+        const std::optional<QString> typed = ask();
+        if (!typed)
+            return std::nullopt;
+        const QString text = NormalizeDecimal(*typed);
+        const float value = StoredNumber(text);
+        if (inRange(value))
+            return TypedTemperature{text, value};
+        ReportOutOfRange(message);
+    }
+}
+
 } // namespace
 
 int PromptTableCount(const CountQuestion &question)
@@ -33,11 +52,11 @@ int PromptTableCount(const CountQuestion &question)
 TypedTemperature PromptTemperature(const QString &title, const QString &prompt, int x, int y,
                                    const QString &message, bool (*inRange)(float))
 {
-    for (;;) {
-        const QString text = NormalizeDecimal(PromptValue(title, prompt, x, y));
-        const float value = StoredNumber(text);
-        if (inRange(value))
-            return {text, value};
-        ReportOutOfRange(message);
-    }
+    return *AskTemperature([&] { return std::optional(PromptValue(title, prompt, x, y)); }, message, inRange);
+}
+
+std::optional<TypedTemperature> CorrectTemperature(const QString &title, const QString &prompt, int x, int y,
+                                                   const QString &message, bool (*inRange)(float))
+{
+    return AskTemperature([&] { return PromptCorrection(title, prompt, x, y); }, message, inRange);
 }

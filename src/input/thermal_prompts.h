@@ -3,6 +3,7 @@
 #include "thermal_data_set.h"
 
 #include <QString>
+#include <optional>
 
 // A count of points or temperatures at x 2300, asked again after the
 // "ОШИБКА !" box until it fits; "Нет" there ends the program.
@@ -18,3 +19,7 @@ struct TypedTemperature {
 // inRange accepts it; "Нет" there ends the program.
 TypedTemperature PromptTemperature(const QString &title, const QString &prompt, int x, int y,
                                    const QString &message, bool (*inRange)(float));
+// The same for a temperature already stored; nothing when the student
+// cancelled, and the stored temperature then stays as it was.
+std::optional<TypedTemperature> CorrectTemperature(const QString &title, const QString &prompt, int x, int y,
+                                                   const QString &message, bool (*inRange)(float));

@@ -201,12 +201,31 @@ void ThermalTableScreen::promptPoint(int point, const ColumnPrompts &prompts, in
     table().store(point, argument, value);
 }
 
+void ThermalTableScreen::correctPoint(int point, const ColumnPrompts &prompts, int y)
+{
+    const int left = listLeftOnScreen();
+    const PointTable t = table();
+    if (const auto argument = PromptCorrection(prompts.argument.title, prompts.argument.textFor(point),
+                                               left + ArgumentColumn, y))
+        t.storeArgument(point, *argument);
+    if (const auto value =
+            PromptCorrection(prompts.value.title, prompts.value.textFor(point), left + ValueColumn, y))
+        t.storeValue(point, *value);
+}
+
 void ThermalTableScreen::promptTemperature(int y)
 {
     const TemperatureQuestion &q = set.temperatureQuestion;
     const TypedTemperature t =
         PromptTemperature(q.title, q.prompt, PromptX, y, q.message, TableTemperatureInRange);
     set.storeTemperature(problem(), currentSub, t.text, t.value);
+}
+
+void ThermalTableScreen::correctTemperature(int y)
+{
+    const TemperatureQuestion &q = set.temperatureQuestion;
+    if (const auto t = CorrectTemperature(q.title, q.prompt, PromptX, y, q.message, TableTemperatureInRange))
+        set.storeTemperature(problem(), currentSub, t->text, t->value);
 }
 
 void ThermalTableScreen::enterData(int sub)
@@ -393,11 +412,11 @@ void ThermalTableScreen::List1_Click(int row)
         command[5]->hide();
         switch (hit.action) {
         case CorrectionList::Action::Heading:
-            promptTemperature(2100);
+            correctTemperature(2100);
             refreshCorrectionList();
             break;
         case CorrectionList::Action::Point:
-            promptPoint(hit.number, set.correctionPrompts, Row * hit.number + 2000);
+            correctPoint(hit.number, set.correctionPrompts, Row * hit.number + 2000);
             set.sort(problem(), currentSub);
             refreshCorrectionList();
             break;

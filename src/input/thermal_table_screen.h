@@ -88,8 +88,12 @@ private:
     void printPointLines();
     void showPrintedTable();
     void placeDecisionButtons();
+    // A new point; a cancelled prompt gives "0".
     void promptPoint(int point, const ColumnPrompts &prompts, int y);
+    // A point corrected value by value; a cancelled prompt keeps its value.
+    void correctPoint(int point, const ColumnPrompts &prompts, int y);
     void promptTemperature(int y);
+    void correctTemperature(int y);
     void refreshCorrectionList();
     void colourEndOfCorrections();
     // False when the student declined a correction and the road went on elsewhere.

@@ -47,6 +47,17 @@ QJsonArray Pairs(const QList<QStringList> &rows)
     return pairs;
 }
 
+// The values typed over a point of the file; a cancelled prompt (a null
+// text) keeps the value it would have corrected.
+QJsonArray TypedOver(const QJsonValue &point, const QStringList &typed)
+{
+    QJsonArray values = point.toArray();
+    for (int k = 0; k < typed.size(); ++k)
+        if (!typed[k].isNull())
+            values[k] = typed[k];
+    return values;
+}
+
 // Replaces element `index` of the array under `key`.
 void ReplaceIn(QJsonObject &object, const QString &key, int index, const QJsonValue &value)
 {
@@ -132,7 +143,8 @@ void Apply(QJsonObject &file, const Change &c)
     case Change::FeedValue: {
         QJsonObject feed = file[u"feed"].toObject();
         QJsonObject values = feed[u"values"].toObject();
-        values[road::FeedSymbols(feed[u"condition"].toInt())[c.point - 1]] = c.typed[0];
+        if (!c.typed[0].isNull())
+            values[road::FeedSymbols(feed[u"condition"].toInt())[c.point - 1]] = c.typed[0];
         feed[u"values"] = values;
         file[u"feed"] = feed;
         break;
@@ -142,28 +154,31 @@ void Apply(QJsonObject &file, const Change &c)
         break;
     case Change::MixingPoint: {
         QJsonObject mixing = file[u"mixing_heat"].toObject();
-        ReplaceIn(mixing, QStringLiteral("points"), c.point - 1, QJsonArray::fromStringList(c.typed));
+        ReplaceIn(mixing, QStringLiteral("points"), c.point - 1,
+                  TypedOver(mixing[u"points"][c.point - 1], c.typed));
         file[u"mixing_heat"] = mixing;
         break;
     }
     case Change::MixingTemperature: {
         QJsonObject mixing = file[u"mixing_heat"].toObject();
-        mixing[u"temperature"] = c.typed[0];
+        if (!c.typed[0].isNull())
+            mixing[u"temperature"] = c.typed[0];
         file[u"mixing_heat"] = mixing;
         break;
     }
     case Change::VapourPoint:
         ReplaceRow(file, QStringLiteral("vapour_heat_capacity"), c.sub - 1, c.point - 1,
-                   QJsonArray::fromStringList(c.typed));
+                   TypedOver(file[u"vapour_heat_capacity"][c.sub - 1][c.point - 1], c.typed));
         break;
     case Change::VaporizationPoint:
         ReplaceRow(file, QStringLiteral("vaporization_heat"), c.sub - 1, c.point - 1,
-                   QJsonArray::fromStringList(c.typed));
+                   TypedOver(file[u"vaporization_heat"][c.sub - 1][c.point - 1], c.typed));
         break;
     case Change::SolutionPoint: {
         QJsonArray tables = file[u"solution_heat_capacity"].toArray();
         QJsonObject table = tables[c.sub - 1].toObject();
-        ReplaceIn(table, QStringLiteral("points"), c.point - 1, QJsonArray::fromStringList(c.typed));
+        ReplaceIn(table, QStringLiteral("points"), c.point - 1,
+                  TypedOver(table[u"points"][c.point - 1], c.typed));
         tables[c.sub - 1] = table;
         file[u"solution_heat_capacity"] = tables;
         break;
@@ -203,7 +218,8 @@ void Apply(QJsonObject &file, const Change &c)
     case Change::SolutionTemperatureCorrected: {
         QJsonArray tables = file[u"solution_heat_capacity"].toArray();
         QJsonObject table = tables[c.sub - 1].toObject();
-        table[u"temperature"] = c.typed[0];
+        if (!c.typed[0].isNull())
+            table[u"temperature"] = c.typed[0];
         tables[c.sub - 1] = table;
         file[u"solution_heat_capacity"] = tables;
         break;
@@ -541,6 +557,18 @@ private slots:
         QTest::newRow("feed: vapour with a faulty bottoms composition put right")
             << benzene << QList<Change>{{Change::FeedConditionMistake, 1, 0, {"xW", "0.6"}, VapourFeedValues}}
             << true;
+        // A cancelled correction keeps the value: the results stay.
+        QTest::newRow("feed: reflux ratio correction cancelled")
+            << benzene << QList<Change>{Point(Change::FeedValue, 0, 7, {QString()})} << false;
+        QTest::newRow("heats of mixing: X of point 3 cancelled, its DH corrected")
+            << benzene << QList<Change>{Point(Change::MixingPoint, 1, 3, {QString(), "120"})} << false;
+        QTest::newRow("heats of mixing: temperature correction cancelled")
+            << benzene << QList<Change>{Point(Change::MixingTemperature, 1, 0, {QString()})} << false;
+        QTest::newRow("vapour heat capacity 2: point 4 cancelled twice")
+            << benzene << QList<Change>{Point(Change::VapourPoint, 2, 4, {QString(), QString()})} << false;
+        QTest::newRow("solution heat capacity: temperature 2 correction cancelled")
+            << benzene << QList<Change>{Point(Change::SolutionTemperatureCorrected, 2, 0, {QString()})}
+            << false;
         const QJsonObject largest = road::LargestProblem();
         QTest::newRow("largest tables: their last points corrected and removed")
             << largest

@@ -78,6 +78,13 @@ const Reactions TemperatureWithUnknown = {"0",        "0",   "abc",   Refused, "
 const Reactions TemperatureAskedAgain = {"0",        "0",   "abc",   AskedAgain, "-0",  "1.2,3",
                                          LongNumber, "три", "     ", "nan",      "inf", "1e-45"};
 const Reactions CountAskedAgain = Reactions(12, AskedAgain);
+
+// A cancelled prompt that corrects a value keeps the value it would have corrected.
+Reactions CancelledKeeps(const QString &old, Reactions reactions = KeptAsTyped)
+{
+    reactions[1] = old;
+    return reactions;
+}
 // "1,2,3" reads as 1.2, which rounds to a count of 1.
 const Reactions CountFromOne = {AskedAgain, AskedAgain, AskedAgain, AskedAgain, AskedAgain, "1",
                                 AskedAgain, AskedAgain, AskedAgain, AskedAgain, AskedAgain, AskedAgain};
@@ -275,7 +282,8 @@ PromptUnderTest feedEntry(int condition, int parameter)
 
 PromptUnderTest feedCorrection(int condition, int parameter)
 {
-    return {feedPromptName(condition, parameter, "correction"), QString(), KeptAsTyped,
+    return {feedPromptName(condition, parameter, "correction"), QString(),
+            CancelledKeeps(soundFeedAnswers(condition)[parameter - 1]),
             [condition, parameter](ScriptedPlatform &p, const QStringList &atPrompt) {
                 type(p, soundFeedAnswers(condition));
                 chooseFeedCondition(condition);
@@ -411,7 +419,8 @@ void addListPrompts(QList<PromptUnderTest> &prompts)
                                    }};
         prompts << PromptUnderTest{
             columnName("vapour capacity T correction", "vapour capacity C correction", column), QString(),
-            KeptAsTyped, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+            CancelledKeeps(column == 0 ? TableT[1] : TableC[1]),
+            [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 AskVaporHeatCapacityQuestion();
                 p.answer("3");
                 type(p, PointAnswers(TableT, TableC));
@@ -433,7 +442,7 @@ void addListPrompts(QList<PromptUnderTest> &prompts)
                                        return vaporizationColumn(1, column == 1);
                                    }};
         prompts << PromptUnderTest{columnName("solution X correction", "solution C correction", column),
-                                   QString(), KeptAsTyped,
+                                   QString(), CancelledKeeps(column == 0 ? SolutionX[1] : SolutionC[1]),
                                    [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                                        enterSolutionTemperatures(p, {"1"}, {"20"});
                                        p.answer("3");
@@ -446,7 +455,8 @@ void addListPrompts(QList<PromptUnderTest> &prompts)
                                    }};
     }
     prompts << PromptUnderTest{QStringLiteral("solution table temperature correction"), QStringLiteral("20"),
-                               TemperatureAskedAgain, [](ScriptedPlatform &p, const QStringList &atPrompt) {
+                               CancelledKeeps(QStringLiteral("30"), TemperatureAskedAgain),
+                               [](ScriptedPlatform &p, const QStringList &atPrompt) {
                                    enterSolutionTemperatures(p, {"1"}, {"30"});
                                    p.answer("3");
                                    type(p, PointAnswers(SolutionX, SolutionC));
@@ -542,7 +552,8 @@ QList<PromptUnderTest> promptsUnderTest()
             }};
         prompts << PromptUnderTest{
             column == 0 ? QStringLiteral("mixing X correction") : QStringLiteral("mixing DH correction"),
-            QString(), KeptAsTyped, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+            QString(), CancelledKeeps(column == 0 ? MixingX[1] : MixingDH[1]),
+            [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 enterMixing(p, {"20"}, {"4"}, PointAnswers(MixingX, MixingDH));
                 Click(Form9, QStringLiteral("Command4"));
                 type(p, column == 0 ? atPrompt + QStringList{"25"} : QStringList{"0.3"} + atPrompt);
@@ -551,7 +562,8 @@ QList<PromptUnderTest> promptsUnderTest()
             }};
     }
     prompts << PromptUnderTest{QStringLiteral("mixing temperature correction"), QStringLiteral("20"),
-                               TemperatureAskedAgain, [](ScriptedPlatform &p, const QStringList &atPrompt) {
+                               CancelledKeeps(QStringLiteral("30"), TemperatureAskedAgain),
+                               [](ScriptedPlatform &p, const QStringList &atPrompt) {
                                    enterMixing(p, {"30"}, {"4"}, PointAnswers(MixingX, MixingDH));
                                    Click(Form9, QStringLiteral("Command4"));
                                    type(p, atPrompt);
@@ -596,18 +608,19 @@ QList<PromptUnderTest> promptsUnderTest()
                 RunHandler([] { StartVaporizationHeatEntry(1); });
                 return vaporizationColumn(1, column == 1);
             }};
-        prompts << PromptUnderTest{
-            column == 0 ? QStringLiteral("vaporization T correction")
-                        : QStringLiteral("vaporization R correction"),
-            QString(), KeptAsTyped, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
-                p.answer("3");
-                type(p, PointAnswers(TableT, TableR));
-                RunHandler([] { StartVaporizationHeatEntry(1); });
-                Click(Form15, QStringLiteral("Command4"));
-                type(p, column == 0 ? atPrompt + QStringList{"394"} : QStringList{"80"} + atPrompt);
-                ClickRow(Form15, QStringLiteral("List1"), 1);
-                return vaporizationColumn(1, column == 1);
-            }};
+        prompts << PromptUnderTest{column == 0 ? QStringLiteral("vaporization T correction")
+                                               : QStringLiteral("vaporization R correction"),
+                                   QString(), CancelledKeeps(column == 0 ? TableT[1] : TableR[1]),
+                                   [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+                                       p.answer("3");
+                                       type(p, PointAnswers(TableT, TableR));
+                                       RunHandler([] { StartVaporizationHeatEntry(1); });
+                                       Click(Form15, QStringLiteral("Command4"));
+                                       type(p, column == 0 ? atPrompt + QStringList{"394"}
+                                                           : QStringList{"80"} + atPrompt);
+                                       ClickRow(Form15, QStringLiteral("List1"), 1);
+                                       return vaporizationColumn(1, column == 1);
+                                   }};
     }
 
     prompts << PromptUnderTest{QStringLiteral("solution temperature count"), QStringLiteral("2"),
@@ -622,7 +635,8 @@ QList<PromptUnderTest> promptsUnderTest()
                                    return solutionTemperatureTexts();
                                }};
     // A corrected solution temperature is not range-checked.
-    prompts << PromptUnderTest{QStringLiteral("solution temperature correction"), QString(), KeptAsTyped,
+    prompts << PromptUnderTest{QStringLiteral("solution temperature correction"), QString(),
+                               CancelledKeeps(QStringLiteral("100")),
                                [](ScriptedPlatform &p, const QStringList &atPrompt) {
                                    enterSolutionTemperatures(p, {"2"}, {"20", "100"});
                                    Click(Form18, QStringLiteral("Command4"));
