@@ -1,5 +1,6 @@
 #include "qt_platform.h"
 
+#include "decimal_point_keys.h"
 #include "form_base.h"
 #include "prompts.h"
 #include "results/report_printing.h"
@@ -11,6 +12,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -100,6 +102,8 @@ std::optional<QString> QtPlatform::prompt(const QString &title, const QString &t
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setOkButtonText(QStringLiteral("ОК"));
     dialog.setCancelButtonText(QStringLiteral("Отмена"));
+    if (auto *edit = dialog.findChild<QLineEdit *>(); edit && input == PromptInput::Number)
+        TypeDecimalPointFromAnyLayout(edit);
     FitToTitleAndText(dialog, title);
     PlaceFrameOnScreen(dialog, {TwipsToPixels(twips.x()), TwipsToPixels(twips.y())});
     const bool accepted = dialog.exec() == QDialog::Accepted;
@@ -170,6 +174,7 @@ void QtPlatform::beep()
 void QtPlatform::switchKeyboardLayout(unsigned layout)
 {
     requestedLayouts.append(layout);
+    LockKeyboardLayout(layout);
 }
 
 QString QtPlatform::shortDate()

@@ -3,6 +3,7 @@
 #include "platform.h"
 
 #include <QList>
+#include <QStringList>
 #include <memory>
 
 class PagePrinter;
@@ -44,3 +45,16 @@ private:
 // Loads Qt's own Russian translation so that standard dialogs speak Russian.
 void InstallRussianTranslation();
 
+// The groups (0-based) of the Russian and the US English layouts in an XKB
+// keymap, found by the groups' names ("Russian", "English (US)") or else by
+// the keymap's symbols ("pc+us+ru:2+inet(evdev)"); -1 where there is none.
+struct KeyboardGroups {
+    int russian = -1;
+    int english = -1;
+};
+KeyboardGroups FindKeyboardGroups(const QStringList &groupNames, const QString &symbols);
+
+// Locks the X keyboard group of the layout (RussianKeyboardLayout or
+// EnglishKeyboardLayout) when the program runs on X11 with a keymap that has
+// both; false where it cannot.
+bool LockKeyboardLayout(unsigned layout);

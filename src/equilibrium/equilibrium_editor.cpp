@@ -3,6 +3,7 @@
 #include "equilibrium_data_window.h"
 #include "equilibrium_values.h"
 
+#include "app/decimal_point_keys.h"
 #include "app/flow.h"
 #include "app/platform.h"
 #include "app/prompts.h"
@@ -61,6 +62,7 @@ EquilibriumEditor::EquilibriumEditor(EquilibriumRoad road)
     edit->setTextMargins(0, 0, 0, 0);
     edit->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; border: 1px solid black; }"));
     edit->installEventFilter(this);
+    TypeDecimalPointFromAnyLayout(edit);
     edit->hide();
     connect(edit, &QLineEdit::returnPressed, this, [this] { RunHandler([this] { Text1_Enter(); }); });
 

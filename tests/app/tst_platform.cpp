@@ -1,16 +1,20 @@
+#include "decimal_point_keys.h"
 #include "form_base.h"
 #include "prompts.h"
+#include "qt_platform.h"
 #include "window_registry.h"
 
 #include "support/scripted_platform.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include <functional>
 
-// The desktop's side of the program: what Esc and the close buttons answer.
+// The desktop's side of the program: what Esc and the close buttons answer,
+// which keyboard group is Russian, what the decimal keys type.
 
 using Asking = std::function<bool()>; // true when the question's asker goes on
 
@@ -93,6 +97,72 @@ private slots:
         QVERIFY(LoadedForms().isEmpty());
         QCOMPARE(session->questions.first().title, QStringLiteral("Окончание работы"));
         QCOMPARE(session->questions.first().text, QStringLiteral("Закончить работу с программой ?"));
+    }
+
+    void keyboardGroups_data()
+    {
+        QTest::addColumn<QStringList>("groupNames");
+        QTest::addColumn<QString>("symbols");
+        QTest::addColumn<int>("russian");
+        QTest::addColumn<int>("english");
+        QTest::newRow("us,ru by name")
+            << QStringList{"English (US)", "Russian", "", ""} << "pc+us+ru:2+inet(evdev)" << 1 << 0;
+        QTest::newRow("ru,us by name") << QStringList{"Russian", "English (US)"} << QString() << 0 << 1;
+        QTest::newRow("phonetic and intl variants")
+            << QStringList{"Russian (phonetic)", "English (US, intl., with dead keys)"} << QString() << 0
+            << 1;
+        QTest::newRow("no names: symbols")
+            << QStringList{"", "", "", ""} << "pc+ru+us:2+inet(evdev)" << 0 << 1;
+        QTest::newRow("symbols with a variant and a third group")
+            << QStringList() << "pc+de+us(dvorak):2+ru:3+inet(evdev)+group(alt_shift_toggle)" << 2 << 1;
+        QTest::newRow("Russian only") << QStringList{"Russian"} << "pc+ru+inet(evdev)" << 0 << -1;
+        QTest::newRow("UK English is not US")
+            << QStringList{"English (UK)", "Russian"} << "pc+gb+ru:2" << 1 << -1;
+    }
+    void keyboardGroups()
+    {
+        QFETCH(QStringList, groupNames);
+        QFETCH(QString, symbols);
+        QFETCH(int, russian);
+        QFETCH(int, english);
+        const KeyboardGroups groups = FindKeyboardGroups(groupNames, symbols);
+        QCOMPARE(groups.russian, russian);
+        QCOMPARE(groups.english, english);
+    }
+
+    // Off X11 the request is recorded and nothing else happens.
+    void layoutRequestRecordedOffscreen()
+    {
+        QtPlatform desktop;
+        desktop.switchKeyboardLayout(RussianKeyboardLayout);
+        QCOMPARE(desktop.requestedLayouts, QList<unsigned>{RussianKeyboardLayout});
+        QVERIFY(!LockKeyboardLayout(EnglishKeyboardLayout));
+    }
+
+    void decimalKeys_data()
+    {
+        QTest::addColumn<QStringList>("keys"); // key texts; "KP," is the keypad's
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("US period key in the Russian layout") << QStringList{"0", "ю", "5"} << "0.5";
+        QTest::newRow("with Caps Lock") << QStringList{"0", "Ю", "5"} << "0.5";
+        QTest::newRow("US comma key in the Russian layout") << QStringList{"1", "б", "2", "5"} << "1.25";
+        QTest::newRow("Russian period key in the US layout") << QStringList{"0", "/", "7"} << "0.7";
+        QTest::newRow("keypad decimal key in the Russian layout") << QStringList{"3", "KP,", "5"} << "3.5";
+        QTest::newRow("a typed comma stays for the reader") << QStringList{"2", ",", "5"} << "2,5";
+        QTest::newRow("exponent and sign untouched") << QStringList{"-", "1", "E", "-", "5"} << "-1E-5";
+    }
+    void decimalKeys()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QString, shown);
+        QLineEdit edit;
+        TypeDecimalPointFromAnyLayout(&edit);
+        for (const QString &key : keys) {
+            const bool keypad = key.startsWith(QStringLiteral("KP"));
+            QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, keypad ? key.mid(2) : key,
+                                keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        }
+        QCOMPARE(edit.text(), shown);
     }
 };
 
