@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include <functional>
@@ -65,26 +64,10 @@ private slots:
         QCOMPARE(dialog ? session->dialogs.first().answer : session->questions.first().answer, answer);
     }
 
-    // The close button of a window asks first; of a question dialog, it is
-    // the answer that keeps the work.
-    void closeButtons()
+    // The close button of a window asks first.
+    void closeButtonOfAWindow()
     {
         ScriptedSession session;
-        for (const Answer onDismiss : {Answer::Yes, Answer::No}) {
-            auto *dialog = new QuestionDialog(QStringLiteral("Form3"), QStringLiteral("a"),
-                                              QStringLiteral("b"), onDismiss);
-            bool yes = false, no = false;
-            connect(dialog->findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked,
-                    [&] { yes = true; });
-            connect(dialog->findChild<QPushButton *>(QStringLiteral("Command2")), &QPushButton::clicked,
-                    [&] { no = true; });
-            dialog->show();
-            dialog->close();
-            QCOMPARE(yes, onDismiss == Answer::Yes);
-            QCOMPARE(no, onDismiss == Answer::No);
-            dialog->unload();
-        }
-
         auto *window = new FormBase(QStringLiteral("Form9"));
         window->show();
         session->dismiss().no().yes();
@@ -128,15 +111,6 @@ private slots:
         const KeyboardGroups groups = FindKeyboardGroups(groupNames, symbols);
         QCOMPARE(groups.russian, russian);
         QCOMPARE(groups.english, english);
-    }
-
-    // Off X11 the request is recorded and nothing else happens.
-    void layoutRequestRecordedOffscreen()
-    {
-        QtPlatform desktop;
-        desktop.switchKeyboardLayout(RussianKeyboardLayout);
-        QCOMPARE(desktop.requestedLayouts, QList<unsigned>{RussianKeyboardLayout});
-        QVERIFY(!LockKeyboardLayout(EnglishKeyboardLayout));
     }
 
     void decimalKeys_data()
