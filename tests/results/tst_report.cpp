@@ -446,9 +446,9 @@ private slots:
         data.Feed.Text[FeedXFl] = QStringLiteral("0.400");
         data.Feed.Value[FeedXFl] = 0.4f;
         const QStringList lines = allLines(report(data));
-        QVERIFY(lines.contains(Spaces(35) + "X(3)=0.1            Y(3)=???            T(3)=106.1"));
+        QVERIFY(lines.contains(Spaces(20) + "X(3)=0.1            Y(3)=???            T(3)=106.1"));
         QVERIFY(lines.contains(
-            Spaces(30) + "МАС.ДОЛЯ БОЛЕЕ ЛЕТУЧ.КОМП. В ИСХ.СМЕСИ, ВВОДИМ.В ВИДЕ ЖИДКОСТИ        0.400"));
+            Spaces(15) + "МАС.ДОЛЯ БОЛЕЕ ЛЕТУЧ.КОМП. В ИСХ.СМЕСИ, ВВОДИМ.В ВИДЕ ЖИДКОСТИ        0.400"));
     }
 
     // The lines that depend on the feed condition: feed flow, feed mass

@@ -89,7 +89,9 @@ QString pointRow(const QString &first, int i, const QString &firstText, int widt
 
 void printTitle(ReportPages &report)
 {
-    // The title lines are centred by their own spaces, without the margin.
+    // A line that begins with its own spaces carries them in place of the
+    // margin: the title lines, and the headings and rows of the tables, are
+    // placed by their own spaces alone.
     report.printLine(Spaces(33) + QStringLiteral("П Р О Г Р А М М А       Т А Р Е Л И Н - 7"));
     report.printLine(Spaces(23) +
                      QStringLiteral("РАСЧЁТ МАТЕРИАЛЬНОГО И ТЕПЛОВОГО БАЛАНСОВ БИНАРНОЙ РЕКТИФИКАЦИИ."));
@@ -102,11 +104,11 @@ void printTitle(ReportPages &report)
 
 void printEquilibrium(ReportPages &report, const EquilibriumTable &table)
 {
-    report.printText(Spaces(45) + QStringLiteral("РАВНОВЕСНЫЕ ДАННЫЕ"));
-    report.printText(Spaces(21) +
+    report.printLine(Spaces(45) + QStringLiteral("РАВНОВЕСНЫЕ ДАННЫЕ"));
+    report.printLine(Spaces(21) +
                      QStringLiteral("X [Мольн.д.]           Y [Мольн.д.]                T [Град.Цельсия]"));
     for (int i = 1; i <= table.N; ++i) {
-        report.printText(Spaces(20) + cell(QStringLiteral("X"), i, table.XText[i]) +
+        report.printLine(Spaces(20) + cell(QStringLiteral("X"), i, table.XText[i]) +
                          PadSpaces(table.XText[i], 15) + cell(QStringLiteral("Y"), i, table.YText[i]) +
                          PadSpaces(table.YText[i], 15) + cell(QStringLiteral("T"), i, table.TText[i]));
     }
@@ -133,7 +135,7 @@ void printFeed(ReportPages &report, const FeedSpec &feed)
     report.ReportLineCount += block.countedLines;
     for (const FeedRow &row : block.rows) {
         const QString label = text(row.label);
-        report.printText(Spaces(15) + label + PadSpaces(label, 70) + feed.Text[row.element]);
+        report.printLine(Spaces(15) + label + PadSpaces(label, 70) + feed.Text[row.element]);
     }
 }
 
@@ -148,11 +150,11 @@ void printMixingHeat(ReportPages &report, const ProblemData &data)
     report.printText(QStringLiteral("ЗАВИСИМОСТЬ ТЕПЛОТ СМЕШЕНИЯ ОТ КОНЦЕНТРАЦИИ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТА"));
     report.printText(QStringLiteral("ПРИ ТЕМПЕРАТУРЕ ") + data.Results.Text[ResT0] +
                      QStringLiteral(" Град.Цельсия"));
-    report.printText(Spaces(30) + QStringLiteral(" X [Мольн.д.]                    DH [Кдж/Кмоль]"));
+    report.printLine(Spaces(30) + QStringLiteral(" X [Мольн.д.]                    DH [Кдж/Кмоль]"));
     report.ReportLineCount += 2;
     // No page check in this block: the design lets it run past a full page.
     for (int i = 1; i <= table.N; ++i) {
-        report.printText(Spaces(30) + pointRow(QStringLiteral("X"), i, table.XText[i], 20,
+        report.printLine(Spaces(30) + pointRow(QStringLiteral("X"), i, table.XText[i], 20,
                                                QStringLiteral("DH"), table.DHText[i]));
         ++report.ReportLineCount;
     }
@@ -174,9 +176,9 @@ void printVaporHeatCapacity(ReportPages &report, const VaporHeatCapacityTable &t
     for (int k = 1; k <= MaxComponents; ++k) {
         report.breakPageIfFull();
         report.printText(headings[k]);
-        report.printText(Spaces(30) + QStringLiteral("T [Град.Цельсия]                 C [Кдж/Кг*К]"));
+        report.printLine(Spaces(30) + QStringLiteral("T [Град.Цельсия]                 C [Кдж/Кг*К]"));
         for (int i = 1; i <= table.N[k]; ++i) {
-            report.printText(Spaces(30) + pointRow(QStringLiteral("T"), i, table.TText[k][i], 20,
+            report.printLine(Spaces(30) + pointRow(QStringLiteral("T"), i, table.TText[k][i], 20,
                                                    QStringLiteral("C"), table.CText[k][i]));
             ++report.ReportLineCount;
         }
@@ -195,9 +197,9 @@ void printVaporizationHeat(ReportPages &report, const VaporizationHeatTable &tab
         if (report.ReportLineCount + table.N[k] >= ReportPageLines)
             report.StartNewPage();
         report.printText(headings[k]);
-        report.printText(Spaces(30) + QStringLiteral(" T [Град.Цельсия]                R [Кдж/Кг]"));
+        report.printLine(Spaces(30) + QStringLiteral(" T [Град.Цельсия]                R [Кдж/Кг]"));
         for (int i = 1; i <= table.N[k]; ++i) {
-            report.printText(Spaces(30) + pointRow(QStringLiteral("T"), i, table.TText[k][i], 20,
+            report.printLine(Spaces(30) + pointRow(QStringLiteral("T"), i, table.TText[k][i], 20,
                                                    QStringLiteral("R"), table.RText[k][i]));
             ++report.ReportLineCount;
         }
@@ -211,9 +213,9 @@ void printSolutionHeatCapacity(ReportPages &report, const SolutionHeatCapacitySe
         report.printText(
             QStringLiteral("ЗАВИСИМОСТЬ ТЕПЛОЕМКОСТИ РАСТВОРА ОТ КОНЦЕНТРАЦИИ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТА"));
         report.printText(QStringLiteral("ПРИ ТЕМПЕРАТУРЕ ") + set.TText[j] + QStringLiteral(" Град.Цельсия"));
-        report.printText(Spaces(30) + QStringLiteral(" X [Мольн.д.]                    C [Кдж/Кмоль*К]"));
+        report.printLine(Spaces(30) + QStringLiteral(" X [Мольн.д.]                    C [Кдж/Кмоль*К]"));
         for (int i = 1; i <= set.N[j]; ++i) {
-            report.printText(Spaces(30) + pointRow(QStringLiteral("X"), i, set.XText[j][i], 20,
+            report.printLine(Spaces(30) + pointRow(QStringLiteral("X"), i, set.XText[j][i], 20,
                                                    QStringLiteral("C"), set.CText[j][i]));
             ++report.ReportLineCount;
         }
