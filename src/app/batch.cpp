@@ -1,9 +1,12 @@
 #include "batch.h"
 
+#include "report_file.h"
+#include "system_clock.h"
+
 #include "engine/calculation.h"
 #include "engine/problem_file.h"
 #include "model/problem_data.h"
-#include "results/report_printing.h"
+#include "results/report/report.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -161,7 +164,7 @@ bool writeReport(const QString &path, const ProblemData &data)
     QString error;
     if (pdf && !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         error = QStringLiteral("a PDF report cannot be drawn in batch mode; name a .txt file");
-    else if (WriteReportFile(data, path, &error))
+    else if (WriteReportFile(BuildReport(data, SystemShortDate(), SystemShortTime()), path, &error))
         return true;
     write(stderr, QStringLiteral("tarelin: %1: %2\n").arg(path, error));
     return false;

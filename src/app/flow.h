@@ -24,10 +24,3 @@ void RunCalculation();
 
 // The change-data menu Form24 of the change road.
 void ShowChangeDataMenu();
-
-// The change roads opened from the change-data menu; each ends by coming
-// back through ShowChangeDataMenu.
-void OpenMixingHeatChange();                     // Form32
-void OpenVaporHeatCapacityChange(int component); // Form36
-void OpenVaporizationHeatChange(int component);  // Form39
-void OpenSolutionHeatCapacityChange();           // Form42

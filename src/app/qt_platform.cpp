@@ -3,7 +3,7 @@
 #include "decimal_point_keys.h"
 #include "form_base.h"
 #include "prompts.h"
-#include "results/report_printing.h"
+#include "system_clock.h"
 
 #include <QApplication>
 #include <QCoreApplication>

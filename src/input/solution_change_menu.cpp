@@ -1,5 +1,6 @@
 #include "solution_change_menu.h"
 
+#include "change_roads.h"
 #include "solution_change_tables.h"
 #include "thermal_data_set.h"
 #include "thermal_prompts.h"

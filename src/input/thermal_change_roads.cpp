@@ -1,5 +1,6 @@
 #include "thermal_change_roads.h"
 
+#include "change_roads.h"
 #include "thermal_table_screen.h"
 
 #include "app/flow.h"

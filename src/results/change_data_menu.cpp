@@ -1,11 +1,11 @@
 #include "change_data_menu.h"
 
-#include "flow.h"
-#include "platform.h"
-#include "window_registry.h"
-
+#include "app/flow.h"
+#include "app/platform.h"
+#include "app/window_registry.h"
 #include "engine/thermal_tables.h"
 #include "equilibrium/equilibrium_screens.h"
+#include "input/change_roads.h"
 #include "input/feed_condition_menu.h"
 #include "model/problem_data.h"
 
@@ -86,7 +86,7 @@ ChangeDataMenu::ChangeDataMenu()
     for (int i = 1; i <= 10; ++i) {
         const Handler handler = handlers[i];
         connect(buttons[i], &QPushButton::clicked, this,
-                [this, handler] { RunHandler([=] { (this->*handler)(); }); });
+                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
     }
 }
 

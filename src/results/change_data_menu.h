@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form_base.h"
+#include "app/form_base.h"
 
 class QLabel;
 class QPushButton;

@@ -1,10 +1,10 @@
 #include "post_calculation_actions.h"
 
-#include "flow.h"
-#include "platform.h"
 #include "report_printing.h"
-#include "window_registry.h"
 
+#include "app/flow.h"
+#include "app/platform.h"
+#include "app/window_registry.h"
 #include "model/problem_data.h"
 
 #include <QPushButton>

@@ -2,8 +2,7 @@
 
 #include "post_calculation_actions.h"
 
-#include "platform.h"
-
+#include "app/platform.h"
 #include "engine/calculation.h"
 #include "model/problem_data.h"
 
@@ -60,7 +59,7 @@ void ResultsWindow::placeButtons()
     }
 }
 
-void ResultsWindow::showCalculation(const ProblemData &data)
+void ResultsWindow::ShowResults(const ProblemData &data)
 {
     clearDrawing();
     const QList<ResultLine> lines = ResultScreenLines(data);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form_base.h"
+#include "app/form_base.h"
 
 #include <functional>
 
@@ -26,7 +26,7 @@ public:
 
     // Prints what the last calculation left in the problem state: the
     // result lines, or the failure messages in red bold type after a beep.
-    void showCalculation(const ProblemData &data);
+    void ShowResults(const ProblemData &data);
 
     QPushButton *changeDataButton() const { return command2; }
     QPushButton *printButton() const { return command3; }

@@ -1,7 +1,7 @@
-#include "flow.h"
 #include "results_window.h"
-#include "window_registry.h"
 
+#include "app/flow.h"
+#include "app/window_registry.h"
 #include "engine/calculation.h"
 #include "model/problem_data.h"
 
@@ -19,6 +19,6 @@ void RunCalculation()
     window->printButton()->setEnabled(true);
 
     CalculateColumn(problem());
-    window->showCalculation(problem());
+    window->ShowResults(problem());
     window->show();
 }

@@ -1,6 +1,7 @@
 #include "thermal_screen_driver.h"
 
 #include "app/flow.h"
+#include "input/change_roads.h"
 #include "input/solution_change_menu.h"
 #include "model/problem_data.h"
 #include "model/text.h"

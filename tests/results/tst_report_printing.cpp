@@ -1,6 +1,8 @@
 #include "app/page_printer.h"
 #include "model/problem_data.h"
 #include "results/report/report.h"
+#include "app/report_file.h"
+#include "app/system_clock.h"
 #include "results/report_printing.h"
 #include "support/scripted_platform.h"
 
@@ -142,9 +144,10 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Отчёт.PDF"));
         QString error;
-        const ProblemData data = calculatedProblem();
-        QVERIFY2(WriteReportFile(data, path, &error), qPrintable(error));
-        QCOMPARE(pdfPageCount(path), int(BuildReport(data, SystemShortDate(), SystemShortTime()).size()));
+        const QList<QStringList> pages =
+            BuildReport(calculatedProblem(), SystemShortDate(), SystemShortTime());
+        QVERIFY2(WriteReportFile(pages, path, &error), qPrintable(error));
+        QCOMPARE(pdfPageCount(path), int(pages.size()));
     }
 
     void unwritableFileReported_data()
@@ -158,7 +161,9 @@ private slots:
         QFETCH(QString, name);
         const QString path = QStringLiteral("/nonexistent-folder/") + name;
         QString error;
-        QVERIFY(!WriteReportFile(calculatedProblem(), path, &error));
+        QVERIFY(!WriteReportFile(
+            BuildReport(calculatedProblem(), QStringLiteral("08.12.2026"), QStringLiteral("14:05:31")), path,
+            &error));
         QVERIFY(!error.isEmpty());
     }
 

@@ -13,6 +13,7 @@
 #include "equilibrium/equilibrium_diagram.h"
 #include "equilibrium/equilibrium_editor.h"
 #include "equilibrium/equilibrium_values.h"
+#include "input/change_roads.h"
 #include "input/feed_parameter_screen.h"
 #include "input/feed_parameters.h"
 #include "input/thermal_data_set.h"

@@ -1,3 +1,0 @@
-#include "app/flow.h"
-
-// Change roads whose screens are not wired yet.
