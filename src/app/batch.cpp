@@ -1,5 +1,6 @@
 #include "batch.h"
 
+#include "command_line.h"
 #include "report_file.h"
 #include "system_clock.h"
 
@@ -8,72 +9,27 @@
 #include "model/problem_data.h"
 #include "results/report/report.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 // Exit statuses: 0 the problem was calculated (whatever the outcome), 1 the
-// command line or the file itself is at fault, 2 the problem cannot be
-// calculated, 3 the calculation did not run.
+// command line is at fault or an output could not be written, 2 the problem
+// cannot be calculated (the file included), 3 the calculation did not run.
 
 namespace {
 
 constexpr int CalculatedStatus = 0;
-constexpr int UsageStatus = 1;
+constexpr int OutputFailedStatus = 1;
 constexpr int InvalidProblemStatus = 2;
 constexpr int NotCalculatedStatus = 3;
-
-const char Usage[] = "usage: tarelin --batch FILE [--json] [--report FILE]\n"
-                     "  --batch FILE    calculate the problem file FILE and print the results\n"
-                     "  --json          print the results as one JSON object\n"
-                     "  --report FILE   also write the printed report to FILE\n";
-
-struct BatchOptions {
-    QString problemFile;
-    bool json = false;
-    std::optional<QString> reportFile;
-};
-
-void write(FILE *stream, const QString &text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), stream);
-}
-
-// Reads the command line after the program name; on a fault returns the
-// message for the student.
-std::optional<QString> parseArguments(const QStringList &arguments, BatchOptions &options)
-{
-    bool haveProblem = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        const bool takesValue = argument == u"--batch" || argument == u"--report";
-        if (takesValue && i + 1 >= arguments.size())
-            return QStringLiteral("%1 needs a file name").arg(argument);
-        if (argument == u"--batch") {
-            if (haveProblem)
-                return QStringLiteral("only one problem file can be calculated at a time");
-            options.problemFile = arguments[++i];
-            haveProblem = true;
-        } else if (argument == u"--report") {
-            options.reportFile = arguments[++i];
-        } else if (argument == u"--json") {
-            options.json = true;
-        } else {
-            return QStringLiteral("unknown argument: %1").arg(argument);
-        }
-    }
-    if (!haveProblem)
-        return QStringLiteral("--batch needs a file name");
-    return std::nullopt;
-}
 
 // A stored single written so that it reads back as the very same single:
 // the shortest such decimal text. JSON has no infinity or NaN; they become null.
@@ -147,72 +103,70 @@ QString resultsJson(const ProblemData &data)
 }
 
 // The problem cannot be calculated: the message goes where the caller reads.
-int reportInvalid(const BatchOptions &options, const QString &error)
+int reportInvalid(const CommandLine &command, const QString &error)
 {
-    if (options.json)
-        write(stdout, invalidJson(error));
+    if (command.json)
+        WriteText(stdout, invalidJson(error));
     else
-        write(stderr, error + u'\n');
+        WriteText(stderr, error + u'\n');
     return InvalidProblemStatus;
 }
 
-// The printed report, in a file: plain text, or PDF pages as the printer
-// prints them. Drawing PDF pages needs the fonts of a windowed application.
+// The printed report, in a file dated now: plain text, or PDF pages as the
+// printer prints them.
 bool writeReport(const QString &path, const ProblemData &data)
 {
-    const bool pdf = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
     QString error;
-    if (pdf && !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        error = QStringLiteral("a PDF report cannot be drawn in batch mode; name a .txt file");
-    else if (WriteReportFile(BuildReport(data, SystemShortDate(), SystemShortTime()), path, &error))
+    if (WriteReportFile(BuildReport(data, SystemShortDate(), SystemShortTime()), path, &error))
         return true;
-    write(stderr, QStringLiteral("tarelin: %1: %2\n").arg(path, error));
+    WriteText(stderr, QStringLiteral("tarelin: %1: %2\n").arg(path, error));
     return false;
+}
+
+// The results on standard output; false when they did not all get there
+// (a full disk, a closed pipe).
+bool printResults(const CommandLine &command, const ProblemData &data)
+{
+    bool written = true;
+    if (command.json) {
+        written = WriteText(stdout, resultsJson(data));
+    } else {
+        for (const ResultLine &line : ResultScreenLines(data))
+            written = WriteText(stdout, line.text + u'\n') && written;
+    }
+    written = std::fflush(stdout) == 0 && written && !std::ferror(stdout);
+    if (!written)
+        WriteText(stderr, QStringLiteral("tarelin: standard output: %1\n")
+                              .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return written;
 }
 
 } // namespace
 
-bool IsBatchInvocation(const QStringList &arguments)
+int RunBatch(const CommandLine &command)
 {
-    return arguments.contains(QStringLiteral("--batch"));
-}
-
-int RunBatch(const QStringList &arguments)
-{
-    BatchOptions options;
-    if (const std::optional<QString> fault = parseArguments(arguments, options)) {
-        write(stderr, QStringLiteral("tarelin: %1\n").arg(*fault) + QLatin1String(Usage));
-        return UsageStatus;
-    }
-
-    QFile file(options.problemFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        write(stderr, QStringLiteral("tarelin: %1: %2\n").arg(options.problemFile, file.errorString()));
-        return UsageStatus;
-    }
+    QFile file(command.problemFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return reportInvalid(command, QStringLiteral("%1: %2").arg(command.problemFile, file.errorString()));
 
     ProblemData &data = problem();
     const ProblemFileResult loaded = LoadProblem(file.readAll(), data);
     if (!loaded.ok)
-        return reportInvalid(options, loaded.error);
+        return reportInvalid(command, loaded.error);
 
     CalculateColumn(data);
     if (data.Outcome == CalculationOutcome::InvalidData)
-        return reportInvalid(options, data.InvalidReason);
+        return reportInvalid(command, data.InvalidReason);
     if (data.Outcome == CalculationOutcome::NotCalculated) {
-        write(stderr, QStringLiteral("tarelin: the calculation did not run\n"));
+        WriteText(stderr, QStringLiteral("tarelin: the calculation did not run\n"));
         return NotCalculatedStatus;
     }
 
-    if (options.json) {
-        write(stdout, resultsJson(data));
-    } else {
-        for (const ResultLine &line : ResultScreenLines(data))
-            write(stdout, line.text + u'\n');
-    }
-    std::fflush(stdout);
-
-    if (options.reportFile && !writeReport(*options.reportFile, data))
-        return UsageStatus;
+    // The files first: standard output tells the outcome only when every
+    // output asked for has been written.
+    if (command.reportFile && !writeReport(*command.reportFile, data))
+        return OutputFailedStatus;
+    if (!printResults(command, data))
+        return OutputFailedStatus;
     return CalculatedStatus;
 }

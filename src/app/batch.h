@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QStringList>
+struct CommandLine;
 
 // Batch mode: tarelin --batch FILE [--json] [--report FILE]. Returns the
 // process exit status.
-bool IsBatchInvocation(const QStringList &arguments);
-int RunBatch(const QStringList &arguments);
+int RunBatch(const CommandLine &command);

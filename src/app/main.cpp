@@ -1,4 +1,5 @@
 #include "batch.h"
+#include "command_line.h"
 #include "qt_platform.h"
 #include "start_screen.h"
 #include "window_registry.h"
@@ -10,6 +11,7 @@
 #include <QStyleFactory>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -40,7 +42,12 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (IsBatchInvocation(arguments)) {
+    // Help, the version and a faulty command line need no display.
+    const CommandLine command = ParseCommandLine(arguments);
+    if (const std::optional<int> status = AnswerWithoutRunning(command))
+        return *status;
+
+    if (command.mode == CommandLine::Mode::Batch) {
         // No window is shown, but a PDF report needs the fonts of a GUI
         // application: the offscreen platform serves them without a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -49,7 +56,7 @@ int main(int argc, char *argv[])
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
             QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false\ndefault.warning=false"));
         QGuiApplication app(argc, argv);
-        return RunBatch(app.arguments());
+        return RunBatch(command);
     }
 
     QApplication app(argc, argv);

@@ -20,15 +20,27 @@ struct Run {
     QByteArray out, err;
 };
 
-Run runTarelin(const QStringList &arguments)
+// How the program is started: on a desktop, or where there is no display
+// at all; standard output may go to a file instead of the test.
+struct Start {
+    bool withoutDisplay = false;
+    QString standardOutputFile;
+};
+
+Run runTarelin(const QStringList &arguments, const Start &start = {})
 {
     // A desktop session has a runtime folder; without one Qt warns on
     // standard error, which the program's messages share.
     static const QTemporaryDir runtime;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    if (start.withoutDisplay)
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (!start.standardOutputFile.isEmpty())
+        process.setStandardOutputFile(start.standardOutputFile);
     process.start(QStringLiteral(TARELIN_BINARY), arguments);
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -120,8 +132,14 @@ private slots:
                                       << "tarelin: only one problem file can be calculated at a time";
         QTest::newRow("report without file")
             << QStringList{"--batch", bt, "--report"} << "tarelin: --report needs a file name";
-        QTest::newRow("missing file") << QStringList{"--batch", "no/such/problem.json", "--json"}
-                                      << "tarelin: no/such/problem.json: No such file or directory";
+        QTest::newRow("option of the windowed program")
+            << QStringList{"--frobnicate"} << "tarelin: unknown argument: --frobnicate";
+        // The same file by another name: the report would replace the problem.
+        const QString self = written(QStringLiteral("self.json"), exampleText(bt));
+        const QString sameFile = scratch.path() + QStringLiteral("/./self.json");
+        QTest::newRow("report over the problem")
+            << QStringList{"--batch", self, "--report", sameFile}
+            << "tarelin: --report names the problem file itself: " + sameFile;
     }
     void commandLineFaults()
     {
@@ -131,6 +149,86 @@ private slots:
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out, QByteArray());
         QCOMPARE(QString::fromUtf8(run.err).section(u'\n', 0, 0), message);
+        QVERIFY(run.err.contains("\nusage: tarelin"));
+        // Nothing was written over the problem.
+        if (arguments.size() > 1 && arguments[0] == u"--batch")
+            QCOMPARE(exampleText(arguments[1]), exampleText(example("benzene-toluene.json")));
+    }
+
+    // Usage and version come without a display, as on a server.
+    void informationWithoutDisplay_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("--help") << "--help"
+                                << "usage: tarelin [--batch FILE [--json] [--report FILE]]";
+        QTest::newRow("-h") << "-h"
+                            << "usage: tarelin [--batch FILE [--json] [--report FILE]]";
+        QTest::newRow("--version") << "--version"
+                                   << "tarelin (Тарелин-7) 1.0";
+    }
+    void informationWithoutDisplay()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, firstLine);
+        Start start;
+        start.withoutDisplay = true;
+        const Run run = runTarelin({option}, start);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QString::fromUtf8(run.out).section(u'\n', 0, 0), firstLine);
+        QCOMPARE(run.err, QByteArray());
+    }
+
+    // A file that cannot be read is refused like any other refused file.
+    void unreadableProblemFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("missing") << "no/such/problem.json"
+                                 << "no/such/problem.json: No such file or directory";
+        QTest::newRow("directory") << TARELIN_EXAMPLES_DIR
+                                   << TARELIN_EXAMPLES_DIR ": file to open is a directory";
+    }
+    void unreadableProblemFile()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, error);
+        const Run json = runTarelin({"--batch", path, "--json"});
+        QCOMPARE(json.status, 2);
+        const QJsonObject result = QJsonDocument::fromJson(json.out).object();
+        QCOMPARE(result.value(QLatin1String("outcome")).toString(), QStringLiteral("invalid"));
+        QCOMPARE(result.value(QLatin1String("error")).toString(), error);
+        const Run plain = runTarelin({"--batch", path});
+        QCOMPARE(plain.status, 2);
+        QCOMPARE(QString::fromUtf8(plain.err), error + u'\n');
+    }
+
+    // An output that cannot be written fails the run, and standard output
+    // does not tell of a complete calculation.
+    void unwritableOutput_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("standardOutput");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("report in a missing folder")
+            << "no/such/dir/r.txt" << QString() << "tarelin: no/such/dir/r.txt: ";
+        QTest::newRow("standard output on a full disk") << QString() << "/dev/full"
+                                                        << "tarelin: standard output: ";
+    }
+    void unwritableOutput()
+    {
+        QFETCH(QString, report);
+        QFETCH(QString, standardOutput);
+        QFETCH(QString, message);
+        QStringList arguments{"--batch", example("ethanol-water.json"), "--json"};
+        if (!report.isEmpty())
+            arguments << "--report" << report;
+        Start start;
+        start.standardOutputFile = standardOutput;
+        const Run run = runTarelin(arguments, start);
+        QCOMPARE(run.status, 1);
+        QVERIFY(!run.out.contains("complete"));
+        QVERIFY2(run.err.startsWith(message.toUtf8()), run.err.constData());
     }
 
     void outcomes_data()
@@ -280,11 +378,11 @@ private slots:
         QVERIFY(pages.open(QIODevice::ReadOnly));
         QCOMPARE(pages.read(5), QByteArray("%PDF-"));
 
-        // A report that cannot be written is a failure, after the results.
+        // A report that cannot be written is a failure, and no results are told.
         const Run unwritable =
             runTarelin({"--batch", example("ethanol-water.json"), "--report", "no/such/dir/r.txt"});
         QCOMPARE(unwritable.status, 1);
-        QVERIFY(unwritable.out.startsWith(" РЕЗУЛЬТАТЫ РАСЧЕТА"));
+        QCOMPARE(unwritable.out, QByteArray());
         QVERIFY(unwritable.err.startsWith("tarelin: no/such/dir/r.txt: "));
     }
 };
