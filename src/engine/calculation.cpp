@@ -20,8 +20,6 @@ const QString ZeroBottomsReason =
     QStringLiteral("Расход кубового остатка равен нулю (состав дистиллята равен составу питания).");
 const QString ZeroRefluxReason =
     QStringLiteral("Флегмовое число равно нулю: рабочая линия укрепляющей части не определена.");
-const QString PinchReason =
-    QStringLiteral("В точке касания составы пара и жидкости совпадают: мин. флегмовое число не определено.");
 const QString UndefinedReason =
     QStringLiteral("При этих исходных данных получаются неопределённые величины (деление на ноль).");
 
@@ -63,9 +61,10 @@ public:
 
         if (CountStages(data, true))
             return CalculationOutcome::Complete;
-        const std::optional<float> minimumReflux = MinimumRefluxRatio(data);
+        QString whyNot;
+        const std::optional<float> minimumReflux = MinimumRefluxRatio(data, &whyNot);
         if (!minimumReflux)
-            return invalid(PinchReason);
+            return invalid(whyNot);
         results(ResN) = *minimumReflux;
         data.MinimumReflux = *minimumReflux;
         return CalculationOutcome::ExactRefluxBelowMinimum;
@@ -199,6 +198,20 @@ private:
     CalculationResults &results;
 };
 
+// A refused calculation leaves no result behind, neither its own first
+// steps nor an earlier run's: only the reference temperature T0, which is
+// entered data.
+void clearResults(ProblemData &data)
+{
+    for (int i = 1; i <= ResultCount; ++i) {
+        if (i == ResT0)
+            continue;
+        data.Results.Value[i] = 0.0f;
+        data.Results.Text[i].clear();
+    }
+    data.Stage.SavedStageCount = data.Stage.SavedFeedStage = 0.0f;
+}
+
 // No infinity or NaN is ever left in the results record.
 bool clearUndefinedResults(CalculationResults &results)
 {
@@ -226,8 +239,10 @@ CalculationOutcome CalculateColumn(ProblemData &data)
         outcome = CalculationOutcome::InvalidData;
         calculation.reason = UndefinedReason;
     }
-    if (outcome == CalculationOutcome::InvalidData)
+    if (outcome == CalculationOutcome::InvalidData) {
         data.InvalidReason = calculation.reason;
+        clearResults(data);
+    }
     data.BadPointIndex = outcome == CalculationOutcome::Complete ? 0 : FailedCalculationMark;
     data.Outcome = outcome;
     return outcome;

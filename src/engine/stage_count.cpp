@@ -191,8 +191,13 @@ float FeedLineFunction(ProblemData &data, float y)
     return float(topPole * (y - wF) - (y - xD) * result(data, ResHF) - (xD - wF) * H);
 }
 
-std::optional<float> MinimumRefluxRatio(ProblemData &data)
+std::optional<float> MinimumRefluxRatio(ProblemData &data, QString *whyNot)
 {
+    const auto undefined = [whyNot](const char16_t *reason) -> std::optional<float> {
+        if (whyNot)
+            *whyNot = QString::fromUtf16(reason);
+        return std::nullopt;
+    };
     StageState &stage = data.Stage;
     const double x = MoleToMassFraction(data, stage.StageX);
     EquilibriumPoint(data, false, stage.StageX);
@@ -202,14 +207,17 @@ std::optional<float> MinimumRefluxRatio(ProblemData &data)
     const double hL = stage.PinchLiquidEnthalpy;
     const double HV = stage.StageVapourEnthalpy;
     const double Qc = result(data, ResQc);
-    if (y == x || Qc == 0.0)
-        return std::nullopt;
+    if (y == x)
+        return undefined(
+            u"В точке касания составы пара и жидкости совпадают: мин. флегмовое число не определено.");
+    if (Qc == 0.0)
+        return undefined(u"Тепловая нагрузка дефлегматора равна нулю: мин. флегмовое число не определено.");
     // The top pole of the tie line through the pinch, at the distillate.
     const double hP = hL + (HV - hL) * (feed(data, FeedXD) - x) / (y - x);
     const double Rmin =
         (hP - result(data, ResHD)) * (feed(data, FeedR) + 1.0) * result(data, ResD) / Qc - 1.0;
     const float stored = float(Rmin);
     if (!std::isfinite(stored))
-        return std::nullopt;
+        return undefined(u"Минимальное флегмовое число найти не удалось: оно выходит за пределы чисел.");
     return stored;
 }

@@ -2,6 +2,8 @@
 
 #include "model/problem_data.h"
 
+#include <QString>
+
 #include <optional>
 
 // The stage-by-stage count from the bottoms upwards, with constant molar
@@ -38,5 +40,7 @@ float FeedLineFunction(ProblemData &data, float y);
 
 // The minimum reflux ratio from the pinch the exact count ran into (the
 // last liquid it produced). Empty when the pinch leaves it undefined: the
-// vapour there has the liquid's composition, or there is no condenser duty.
-std::optional<float> MinimumRefluxRatio(ProblemData &data);
+// vapour there has the liquid's composition, there is no condenser duty, or
+// the ratio comes out beyond any number; whyNot then says which, for the
+// student.
+std::optional<float> MinimumRefluxRatio(ProblemData &data, QString *whyNot = nullptr);

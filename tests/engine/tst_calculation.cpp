@@ -251,7 +251,9 @@ private slots:
         QFETCH(int, element);
         QFETCH(float, value);
         QFETCH(QString, reasonWord);
+        // A complete calculation first: a refusal must not show its results.
         ProblemData data = BenzeneToluene::problem(condition);
+        QCOMPARE(CalculateColumn(data), CalculationOutcome::Complete);
         data.Feed.Value[element] = value;
         if (condition == MixtureFeed)
             data.Feed.Value[FeedFv] = 0.0f;
@@ -263,6 +265,9 @@ private slots:
         QCOMPARE(data.BadPointIndex, FailedCalculationMark);
         QVERIFY2(data.InvalidReason.contains(reasonWord), qPrintable(data.InvalidReason));
         QVERIFY(allResultsFinite(data));
+        for (int i = 1; i <= ResultCount; ++i)
+            QCOMPARE(data.Results(i), i == ResT0 ? BenzeneToluene::problem(condition).Results(ResT0) : 0.0f);
+        QCOMPARE(data.Stage.SavedStageCount, 0.0f);
 
         const QList<ResultLine> lines = ResultScreenLines(data);
         QCOMPARE(lines.size(), 2);
@@ -274,19 +279,32 @@ private slots:
         }
     }
 
-    void pinchWithoutTieLine()
+    // Where the pinch leaves no minimum reflux ratio, the reason says why.
+    void pinchWithoutMinimumReflux_data()
     {
-        // The last liquid sits on a point of the curve where the vapour has
-        // the liquid's composition: no tie line, no minimum reflux ratio.
+        QTest::addColumn<int>("cause");
+        QTest::addColumn<QString>("reasonWord");
+        QTest::newRow("vapour of the liquid's composition") << 0 << "совпадают";
+        QTest::newRow("no condenser duty") << 1 << "дефлегматора";
+        QTest::newRow("ratio beyond any number") << 2 << "найти не удалось";
+    }
+    void pinchWithoutMinimumReflux()
+    {
+        QFETCH(int, cause);
+        QFETCH(QString, reasonWord);
         ProblemData data = BenzeneToluene::problem(BoilingLiquidFeed, 1.5f);
         QCOMPARE(CalculateColumn(data), CalculationOutcome::ExactRefluxBelowMinimum);
-        data.Equilibrium.Y[6] = data.Equilibrium.X[6];
         data.Stage.StageX = data.Equilibrium.X[6];
-        QVERIFY(!MinimumRefluxRatio(data).has_value());
-        data.Equilibrium.Y[6] = 0.619f;
         QVERIFY(MinimumRefluxRatio(data).has_value());
-        data.Results(ResQc) = 0.0f;
-        QVERIFY(!MinimumRefluxRatio(data).has_value());
+        if (cause == 0)
+            data.Equilibrium.Y[6] = data.Equilibrium.X[6];
+        else if (cause == 1)
+            data.Results(ResQc) = 0.0f;
+        else
+            data.Results(ResQc) = 1e-38f; // a duty next to nothing
+        QString whyNot;
+        QVERIFY(!MinimumRefluxRatio(data, &whyNot).has_value());
+        QVERIFY2(whyNot.contains(reasonWord), qPrintable(whyNot));
     }
 
     void resultLinesPerFeedCondition_data()
