@@ -131,7 +131,7 @@ void EquilibriumEditor::layOut()
 void EquilibriumEditor::openForCorrection()
 {
     editorMode = Correction;
-    selected = {};
+    selected = target = {};
     editing = false;
     edit->hide();
     removalHint->hide();
@@ -152,7 +152,7 @@ void EquilibriumEditor::openForChoice()
     removalHint->hide();
     edit->hide();
     editing = false;
-    selected = {};
+    selected = target = {};
     selectCommand(buttons, 6, 7, true);
     redraw();
     show();
@@ -252,6 +252,12 @@ void EquilibriumEditor::Form_MouseDown(Qt::MouseButton button, int x, int y)
     // The choice of the change road comes first.
     if (currentRoad == EquilibriumRoad::Change && buttons[6]->isVisible())
         return;
+    // While a value is being typed the box keeps it: Enter stores it in its
+    // cell, Escape drops it; the mouse changes neither.
+    if (editing) {
+        edit->setFocus();
+        return;
+    }
     const Hit hit = HitTest(x, y);
     const int n = problem().Equilibrium.N;
     if (editorMode == Removal) {
@@ -271,7 +277,7 @@ void EquilibriumEditor::openCell(int column, int row)
 {
     const ProblemData &data = problem();
     const bool azeotropeRow = row > data.Equilibrium.N;
-    selected = {column, row};
+    selected = target = {column, row};
     QRect cell = EditorTable::cell(column, row);
     cell.translate(0, -2);
     edit->setGeometry(cell);
@@ -289,7 +295,7 @@ void EquilibriumEditor::closeCell()
 {
     editing = false;
     edit->hide();
-    selected = {};
+    selected = target = {};
 }
 
 void EquilibriumEditor::azeotropeRowClicked()
@@ -324,7 +330,7 @@ void EquilibriumEditor::Text1_Enter()
     }
     ProblemData &data = problem();
     EquilibriumTable &table = data.Equilibrium;
-    const int row = selected.row, column = selected.column;
+    const int row = target.row, column = target.column;
     if (row <= table.N) {
         StoreEquilibriumValue(data, row, column, edit->text());
     } else {

@@ -69,7 +69,11 @@ private:
 
     EquilibriumRoad currentRoad;
     Mode editorMode = Correction;
+    // The cell marked on the table by the last hit test (CellSelected), and
+    // the cell Text1 was opened for (SelectedColumn, SelectedRow): a hit
+    // test changes the mark only, so the typed text keeps its cell.
     SelectedCell selected;
+    SelectedCell target;
     bool editing = false; // Text1 is open over a cell
     QLineEdit *edit = nullptr;
     QPushButton *buttons[8] = {};     // Command1..Command7

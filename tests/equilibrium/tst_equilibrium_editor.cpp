@@ -237,6 +237,36 @@ private slots:
         QCOMPARE(FormBase::backColor(button(editor, 1)), QColor(255, 0, 0));
     }
 
+    // A value typed into the box stays there, or goes into the cell it was
+    // typed for, whatever the mouse does meanwhile.
+    void typedValueKeepsItsCell_data()
+    {
+        QTest::addColumn<int>("mouseButton");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("click on nothing") << int(Qt::LeftButton) << QPoint(460, 500);
+        QTest::newRow("right click on another cell") << int(Qt::RightButton) << cellCentre(1, 2);
+        QTest::newRow("click on another cell") << int(Qt::LeftButton) << cellCentre(3, 8);
+    }
+    void typedValueKeepsItsCell()
+    {
+        QFETCH(int, mouseButton);
+        QFETCH(QPoint, at);
+        ScriptedSession session;
+        load(benzeneToluene);
+        auto *editor = OpenEquilibriumEditorOn(EquilibriumRoad::FirstEntry);
+        click(editor, cellCentre(2, 5));
+        text1(editor)->clear();
+        QTest::keyClicks(text1(editor), QStringLiteral("0.9"));
+        QTest::mouseClick(editor, Qt::MouseButton(mouseButton), {}, at);
+        QCOMPARE(text1(editor)->text(), QStringLiteral("0.9"));
+        QTest::keyClick(text1(editor), Qt::Key_Return);
+        const EquilibriumTable &table = problem().Equilibrium;
+        QCOMPARE(table.YText[5], QStringLiteral("0.9"));
+        QCOMPARE(table.XText[2], QStringLiteral("0.05"));
+        QCOMPARE(table.TText[8], QStringLiteral("89.4"));
+        QCOMPARE(table.XText[0], QString());
+    }
+
     void editPassingANeighbourResorts()
     {
         ScriptedSession session;
