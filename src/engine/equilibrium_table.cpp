@@ -107,8 +107,9 @@ bool IsEquilibriumPointSuspect(const ProblemData &data, int i)
 {
     const EquilibriumTable &table = data.Equilibrium;
     const float x = table.X[i], y = table.Y[i], t = table.T[i];
-    // Points at or beyond the azeotrope are not checked.
-    if (x >= table.AzeotropeX)
+    // Points at or beyond the azeotrope are not checked, while there is one:
+    // the composition of an azeotrope given up exempts nothing.
+    if (table.Azeotropic && x >= table.AzeotropeX)
         return false;
     if (i == 1)
         return (x == 0.0f && y != 0.0f) || x > y;

@@ -310,6 +310,8 @@ void EquilibriumEditor::azeotropeRowClicked()
                                  Answer::No)) {
             data.Equilibrium.Azeotropic = false;
             selected = {};
+            // Without the azeotrope the verdict may change.
+            CheckEquilibriumTable(data);
             showEditingButtons();
             redraw();
             return;

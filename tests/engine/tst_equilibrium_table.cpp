@@ -185,6 +185,7 @@ private slots:
         QTest::newRow("azeotrope composition 1.5") << acetoneWater() << 1.5f << true << 14;
         QTest::newRow("azeotrope composition refused") << crossingAt07() << 0.0f << true << 9;
         QTest::newRow("composition kept but not azeotropic") << acetoneWater() << 1.5f << false << 0;
+        QTest::newRow("old composition exempts nothing") << crossingAt07() << 0.7f << false << 6;
     }
     void check()
     {

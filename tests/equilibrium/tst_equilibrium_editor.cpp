@@ -416,7 +416,12 @@ private slots:
         QFETCH(bool, sure);
         ScriptedSession session;
         load(benzeneToluene);
+        // Declared at 0.85, the curve above the diagonal up to 0.9 contradicts it.
+        problem().Equilibrium.Azeotropic = true;
+        problem().Equilibrium.AzeotropeX = 0.85f;
+        problem().Equilibrium.AzeotropeXText = QStringLiteral("0.85");
         auto *editor = OpenEquilibriumEditorOn(EquilibriumRoad::FirstEntry);
+        QCOMPARE(FormBase::backColor(button(editor, 1)), QColor(255, 0, 0));
         sure ? session->yes() : session->no();
         click(editor, QPoint(200, 25 + 13 * 18 + 9));
         QCOMPARE(session->questions.size(), 1);
@@ -425,6 +430,8 @@ private slots:
         QCOMPARE(button(editor, 1)->isVisible(), !sure);
         if (!sure) {
             QVERIFY(!problem().Equilibrium.Azeotropic);
+            // Without the azeotrope the curve is valid, and the end button says so.
+            QCOMPARE(FormBase::backColor(button(editor, 1)), QColor(0, 255, 0));
             return;
         }
         type(editor, QStringLiteral("0.95"));
