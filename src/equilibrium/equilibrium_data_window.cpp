@@ -121,13 +121,18 @@ EquilibriumDataWindow::EquilibriumDataWindow(EquilibriumRoad road)
     placeButtonRow();
 }
 
-void EquilibriumDataWindow::prepare()
+void EquilibriumDataWindow::hideControls()
 {
-    setWindowTitle(QStringLiteral("   ВВОД ИСХОДНОЙ ИНФОРМАЦИИ"));
     for (QWidget *control :
          std::initializer_list<QWidget *>{acceptButton, changeButton, endOfCorrections, azeotropic,
                                           notAzeotropic, list, heading, highlight, hint})
         control->hide();
+}
+
+void EquilibriumDataWindow::prepare()
+{
+    setWindowTitle(QStringLiteral("   ВВОД ИСХОДНОЙ ИНФОРМАЦИИ"));
+    hideControls();
     show();
 }
 
@@ -153,9 +158,9 @@ void EquilibriumDataWindow::enterData()
     EquilibriumTable &table = data.Equilibrium;
 
     list->setEnabled(true);
-    for (QWidget *control :
-         std::initializer_list<QWidget *>{list, acceptButton, changeButton, hint, heading, highlight})
-        control->hide();
+    // Nothing stands over the lines being typed, whatever the window showed
+    // before (a new table on the change road reuses it).
+    hideControls();
     show();
     setWindowTitle(QStringLiteral("Ввод равновесной зависимости"));
     clearDrawing();

@@ -49,6 +49,7 @@ public slots:
     void Command5_Click();
 
 private:
+    void hideControls();
     void printHeading();
     void askPoint(int i);
     int buttonRowTop() const;

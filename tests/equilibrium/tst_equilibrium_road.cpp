@@ -17,10 +17,12 @@
 
 namespace {
 
-// Records what List1 of the data window shows whenever a prompt appears.
+// Records what List1 of the data window shows whenever a prompt appears,
+// and which buttons and labels of the change road's data window stand over it.
 class ListWatchingPlatform : public ScriptedPlatform {
 public:
     QList<QStringList> listAtPrompt;
+    QStringList controlsOverTheChangeRoadList;
     std::optional<QString> prompt(const QString &title, const QString &text, QPoint twips,
                                   PromptInput input) override
     {
@@ -32,6 +34,11 @@ public:
             for (int i = 0; i < list->count(); ++i)
                 lines << list->item(i)->text();
         listAtPrompt << lines;
+        if (FormBase *form26 = FindForm(QStringLiteral("Form26")))
+            for (QWidget *control : form26->findChildren<QWidget *>())
+                if ((qobject_cast<QPushButton *>(control) || qobject_cast<QLabel *>(control)) &&
+                    control->isVisible() && !controlsOverTheChangeRoadList.contains(control->objectName()))
+                    controlsOverTheChangeRoadList << control->objectName();
         return ScriptedPlatform::prompt(title, text, twips, input);
     }
 };
@@ -336,6 +343,8 @@ private slots:
         for (const QStringList &point : points)
             session->answers(point);
         EnterNewEquilibriumData();
+        // While the new table is typed, nothing stands over its lines.
+        QCOMPARE(session->controlsOverTheChangeRoadList, QStringList());
         auto *form26 = loaded<EquilibriumDataWindow>(QStringLiteral("Form26"));
         QVERIFY(form26);
         QTest::mouseClick(button(form26, 5), Qt::LeftButton);
