@@ -145,6 +145,18 @@ Answer answerAt(const QJsonValue &value, const Key &key)
     return answer;
 }
 
+const QString Rejected = QStringLiteral("???");
+
+// A table point with no number in it is kept as "???" with the number 0, as
+// its prompt keeps it, for the table's check to report.
+Answer pointAnswerAt(const QJsonValue &value, const Key &key)
+{
+    Answer answer = answerAt(value, key);
+    if (!HasLeadingNumber(answer.text))
+        answer = {Rejected, 0.0f};
+    return answer;
+}
+
 // Reads the rows of a table, least..most points of Columns typed values, and
 // hands each to store with its 1-based point number. Returns the count.
 template <int Columns, typename Store>
@@ -156,7 +168,7 @@ int readPoints(const QJsonValue &value, const Key &key, int least, int most, Sto
         const QJsonArray row = countedArray(points[p], pointKey, Columns, Columns, "value", "values");
         std::array<Answer, Columns> answers;
         for (int c = 0; c < Columns; ++c)
-            answers[c] = answerAt(row[c], pointKey[c]);
+            answers[c] = pointAnswerAt(row[c], pointKey[c]);
         store(int(p) + 1, answers);
     }
     return int(points.size());
@@ -167,12 +179,10 @@ int readPoints(const QJsonValue &value, const Key &key, int least, int most, Sto
 Answer rangedAnswer(const QJsonValue &value, const Key &key, float low, float high, const char *range)
 {
     const Answer answer = answerAt(value, key);
-    if (answer.number < low || answer.number > high)
+    if (!HasLeadingNumber(answer.text) || answer.number < low || answer.number > high)
         refuse(key.text(), QStringLiteral("%1, %2 expected").arg(answer.text, QLatin1String(range)));
     return answer;
 }
-
-const QString Rejected = QStringLiteral("???");
 
 // The equilibrium entry does not ask again: a value outside its range is
 // kept as "???" with the number 0, and the table's check reports it.

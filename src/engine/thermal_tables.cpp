@@ -29,6 +29,13 @@ bool Outside(float value, float low, float high)
     return value < low || value > high;
 }
 
+// A value refused as it was typed (no number in it) reads as 0, which many
+// ranges hold: its text tells that it is missing.
+bool Refused(const QString &first, const QString &second)
+{
+    return first == u"???" || second == u"???";
+}
+
 } // namespace
 
 void SortMixingHeatTable(ProblemData &data)
@@ -48,7 +55,7 @@ int CheckMixingHeatTable(ProblemData &data)
 {
     const MixingHeatTable &t = data.MixingHeat;
     for (int k = 1; k <= t.N; ++k) {
-        const bool bad = Outside(t.X[k], 0.0f, 1.0f) ||
+        const bool bad = Refused(t.XText[k], t.DHText[k]) || Outside(t.X[k], 0.0f, 1.0f) ||
                          Outside(t.DH[k], -MaxMixingHeat, MaxMixingHeat)
                          // a pure component has no heat of mixing
                          || (k == 1 && t.X[1] == 0.0f && t.DH[1] != 0.0f) ||
@@ -80,7 +87,8 @@ int CheckVaporHeatCapacityTable(ProblemData &data, int component)
     const VaporHeatCapacityTable &t = data.VaporHeatCapacity;
     const int k = component;
     for (int i = 1; i <= t.N[k]; ++i) {
-        const bool bad = Outside(t.T[k][i], VaporHeatCapacityLowestT, HighestTableT) ||
+        const bool bad = Refused(t.TText[k][i], t.CText[k][i]) ||
+                         Outside(t.T[k][i], VaporHeatCapacityLowestT, HighestTableT) ||
                          Outside(t.C[k][i], LowestVaporHeatCapacity, HighestVaporHeatCapacity) ||
                          (i >= 2 && t.T[k][i] == t.T[k][i - 1]);
         if (bad)
@@ -109,7 +117,8 @@ int CheckVaporizationHeatTable(ProblemData &data, int component)
     const int k = component;
     // Neighbouring points may share a temperature here.
     for (int i = 1; i <= t.N[k]; ++i) {
-        const bool bad = Outside(t.T[k][i], VaporizationHeatLowestT, HighestTableT) ||
+        const bool bad = Refused(t.TText[k][i], t.RText[k][i]) ||
+                         Outside(t.T[k][i], VaporizationHeatLowestT, HighestTableT) ||
                          Outside(t.R[k][i], LowestVaporizationHeat, HighestVaporizationHeat);
         if (bad)
             return Verdict(data, i);
@@ -154,7 +163,7 @@ int CheckSolutionHeatCapacityTable(ProblemData &data, int temperature)
     const SolutionHeatCapacitySet &s = data.SolutionHeatCapacity;
     const int j = temperature;
     for (int i = 1; i <= s.N[j]; ++i) {
-        const bool bad = Outside(s.X[j][i], 0.0f, 1.0f) ||
+        const bool bad = Refused(s.XText[j][i], s.CText[j][i]) || Outside(s.X[j][i], 0.0f, 1.0f) ||
                          Outside(s.C[j][i], LowestSolutionHeatCapacity, HighestSolutionHeatCapacity) ||
                          (i >= 2 && s.X[j][i] == s.X[j][i - 1]);
         if (bad)

@@ -1,6 +1,7 @@
 #include "equilibrium_values.h"
 
 #include "app/platform.h"
+#include "app/typed_point_value.h"
 #include "model/problem_data.h"
 #include "model/text.h"
 
@@ -29,11 +30,11 @@ ValueSlot slotOf(EquilibriumTable &table, int i, int column)
 void StoreEquilibriumValue(ProblemData &data, int i, int column, const QString &typed)
 {
     ValueSlot slot = slotOf(data.Equilibrium, i, column);
-    slot.text = NormalizeDecimal(typed);
-    slot.number = StoredNumber(slot.text);
+    if (!StoreTypedPointValue(typed, slot.text, slot.number))
+        return;
     if (slot.number > slot.high || slot.number < slot.low) {
         platform().beep();
-        slot.text = QStringLiteral("???");
+        slot.text = RefusedValueText;
         slot.number = 0.0f;
     }
 }

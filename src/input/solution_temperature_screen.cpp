@@ -26,6 +26,9 @@ constexpr int ButtonWidth = 4500, ButtonHeight = 400;
 constexpr int HintWidth = 3700, HintHeight = 800;
 constexpr int PromptX = 2300, PromptY = 1200;
 
+const QString FirstEntryRangeMessage =
+    QStringLiteral("температура от -273.15 Град.Цельсия  до 400 Град.Цельсия !!!");
+
 int CentredLeft(int width)
 {
     return FormWidth / 2 - width / 2;
@@ -112,8 +115,7 @@ void SolutionTemperatureScreen::promptTemperature(int j)
     const TypedTemperature t = PromptTemperature(
         QStringLiteral("Ввод ") + QString::number(j) + QStringLiteral(" температуры"),
         QStringLiteral("Введите") + QString::number(j) + QStringLiteral("-ю температуру (Град.Цельсия) "),
-        PromptX, PromptY, QStringLiteral("температура от -273.15 Град.Цельсия  до 400 Град.Цельсия !!!"),
-        SolutionTemperatureInRange);
+        PromptX, PromptY, FirstEntryRangeMessage, SolutionTemperatureInRange);
     Set().TText[j] = t.text;
     Set().T[j] = t.value;
 }
@@ -204,14 +206,15 @@ void SolutionTemperatureScreen::List1_Click(int row)
         const int j = hit.number;
         switch (hit.action) {
         case CorrectionList::Action::Point: {
+            // A corrected temperature is checked as the first entry checks it.
             const int left = PixelsToTwips(pos().x() + list1->x());
-            const auto typed = PromptCorrection(QStringLiteral("ВВОД ТЕМПЕРАТУРЫ  "),
-                                                QStringLiteral(" T [ ") + QString::number(j) +
-                                                    QStringLiteral(" ] (Град.Цельсия.) = "),
-                                                left + 320, Row * j + 2000);
+            const auto typed = CorrectTemperature(
+                QStringLiteral("ВВОД ТЕМПЕРАТУРЫ  "),
+                QStringLiteral(" T [ ") + QString::number(j) + QStringLiteral(" ] (Град.Цельсия.) = "),
+                left + 320, Row * j + 2000, FirstEntryRangeMessage, SolutionTemperatureInRange);
             if (typed) {
-                Set().TText[j] = NormalizeDecimal(*typed);
-                Set().T[j] = StoredNumber(Set().TText[j]);
+                Set().TText[j] = typed->text;
+                Set().T[j] = typed->value;
                 SortSolutionTemperatures(problem());
                 // A missing picture leaves the button without one; it still works.
                 command5->setIcon(QIcon(QPixmap(endOfCorrectionsPicture())));

@@ -1,24 +1,23 @@
 #include "thermal_data_set.h"
 
+#include "app/typed_point_value.h"
 #include "engine/thermal_tables.h"
 #include "model/text.h"
+
+void PointTable::storeArgument(int point, const QString &typed) const
+{
+    StoreTypedPointValue(typed, argumentText[point], argument[point]);
+}
+
+void PointTable::storeValue(int point, const QString &typed) const
+{
+    StoreTypedPointValue(typed, valueText[point], value[point]);
+}
 
 void PointTable::store(int point, const QString &argumentTyped, const QString &valueTyped) const
 {
     storeArgument(point, argumentTyped);
     storeValue(point, valueTyped);
-}
-
-void PointTable::storeArgument(int point, const QString &typed) const
-{
-    argumentText[point] = NormalizeDecimal(typed);
-    argument[point] = StoredNumber(argumentText[point]);
-}
-
-void PointTable::storeValue(int point, const QString &typed) const
-{
-    valueText[point] = NormalizeDecimal(typed);
-    value[point] = StoredNumber(valueText[point]);
 }
 
 void PointTable::remove(int point) const

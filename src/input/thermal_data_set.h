@@ -17,9 +17,10 @@ struct PointTable {
     float *value = nullptr;
 
     int size() const { return *count; }
-    void store(int point, const QString &argumentTyped, const QString &valueTyped) const;
+    // Typed values as the point prompts store them ("???" for no number).
     void storeArgument(int point, const QString &typed) const;
     void storeValue(int point, const QString &typed) const;
+    void store(int point, const QString &argumentTyped, const QString &valueTyped) const;
     // Point point leaves the table; the later points move up by one.
     void remove(int point) const;
 };

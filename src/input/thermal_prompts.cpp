@@ -33,7 +33,8 @@ std::optional<TypedTemperature> AskTemperature(const std::function<std::optional
             return std::nullopt;
         const QString text = NormalizeDecimal(*typed);
         const float value = StoredNumber(text);
-        if (inRange(value))
+        // An answer with no number in it is no temperature, not 0 °C.
+        if (HasLeadingNumber(text) && inRange(value))
             return TypedTemperature{text, value};
         ReportOutOfRange(message);
     }

@@ -16,7 +16,7 @@ struct TypedTemperature {
 };
 
 // A single temperature at (x, y), asked again after the "ОШИБКА !" box until
-// inRange accepts it; "Нет" there ends the program.
+// it is a number that inRange accepts; "Нет" there ends the program.
 TypedTemperature PromptTemperature(const QString &title, const QString &prompt, int x, int y,
                                    const QString &message, bool (*inRange)(float));
 // The same for a temperature already stored; nothing when the student

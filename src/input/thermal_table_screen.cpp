@@ -253,13 +253,10 @@ void ThermalTableScreen::enterData(int sub)
         const int y = Row * i + 1230;
         const int left = listLeftOnScreen();
         const PointPrompt &argument = set.entryPrompts.argument;
-        t.argumentText[i] =
-            NormalizeDecimal(PromptValue(argument.title, argument.textFor(i), left + ArgumentColumn, y));
-        t.argument[i] = StoredNumber(t.argumentText[i]);
+        t.storeArgument(i, PromptValue(argument.title, argument.textFor(i), left + ArgumentColumn, y));
         list1->addItem(set.argumentLine(problem(), sub, i));
         const PointPrompt &value = set.entryPrompts.value;
-        t.valueText[i] = NormalizeDecimal(PromptValue(value.title, value.textFor(i), left + ValueColumn, y));
-        t.value[i] = StoredNumber(t.valueText[i]);
+        t.storeValue(i, PromptValue(value.title, value.textFor(i), left + ValueColumn, y));
         list1->clear();
         for (int j = 1; j <= i; ++j)
             list1->addItem(set.pointLine(problem(), sub, j));

@@ -100,6 +100,11 @@ double ParseLeadingNumber(const QString &text)
     return value;
 }
 
+bool HasLeadingNumber(const QString &text)
+{
+    return !leadingNumberCharacters(text).empty();
+}
+
 float StoredNumber(const QString &text)
 {
     const double value = ParseLeadingNumber(text);

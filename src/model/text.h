@@ -12,6 +12,10 @@ QString NormalizeDecimal(const QString &text);
 // that cannot continue the number. A text without a number gives 0.
 double ParseLeadingNumber(const QString &text);
 
+// Whether the text holds a number for the reader above at all: letters,
+// "nan", "inf" and blanks alone do not (they would read as 0).
+bool HasLeadingNumber(const QString &text);
+
 // The single-precision twin of a typed text. Values beyond the range of a
 // single are held at its largest magnitude, so that a range check rejects
 // them instead of letting an infinity into the tables.

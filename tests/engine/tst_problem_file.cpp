@@ -265,9 +265,15 @@ private slots:
         row("vapour points out of order", {"vapour_heat_capacity[0][0]=[\"300\", \"4.1\"]"},
             "vapour_heat_capacity[0] (more volatile component): point 4 fails the check (T[4] = 300, C[4] = "
             "4.1)");
+        // A value with no number in it is refused as its prompt refuses it,
+        // even where 0 would pass.
         row("heat of vaporization in letters", {"vaporization_heat[1][0][1]=\"abc\""},
             "vaporization_heat[1] (less volatile component): point 1 fails the check (T[1] = 20, R[1] = "
-            "abc)");
+            "???"
+            ")");
+        row("temperature in letters", {"vaporization_heat[0][0][0]=\"inf\""},
+            "vaporization_heat[0] (more volatile component): point 1 fails the check (T[1] = ???, R[1] = "
+            "434)");
         row("solution heat capacity 4,9", {"solution_heat_capacity[2].points[1][1]=\"4,9\""},
             "solution_heat_capacity (temperature 100): point 2 fails the check (X[2] = 0.5, C[2] = 4.9)");
         // The temperatures are ordered first; the faulty table, typed first,

@@ -135,8 +135,8 @@ private slots:
             vaporization->windowTitle(),
             QStringLiteral("Данные по зависимости теплоты испарения от т-ры для более летучего компонента"));
         QCOMPARE(vaporization->printedLines(),
-                 (QStringList{VaporizationLine(1, "60", "abc"), VaporizationLine(2, "80", "390")}));
-        // Letters for R read as 0: the point fails the check.
+                 (QStringList{VaporizationLine(1, "60", "???"), VaporizationLine(2, "80", "390")}));
+        // Letters for R are refused with a beep: the point fails the check.
         QCOMPARE(problem().BadPointIndex, 1);
         QCOMPARE(BackColour(Form15, "Command3"), Red);
     }

@@ -165,7 +165,7 @@ private slots:
         QTest::newRow("-273 accepted") << QStringList{"-273"} << -273.0f;
         QTest::newRow("400 accepted") << QStringList{"400"} << 400.0f;
         QTest::newRow("400.1 refused") << QStringList{"400.1", "20"} << 20.0f;
-        QTest::newRow("-273.1 refused") << QStringList{"-273.1", "abc"} << 0.0f;
+        QTest::newRow("-273.1 and letters refused") << QStringList{"-273.1", "abc", "0"} << 0.0f;
     }
     void temperatureRange()
     {

@@ -160,15 +160,20 @@ private slots:
         session->folder = folder.path();
         EnterTemperatures(session.platform(), {"20", "50", "80"});
         QVERIFY(Click(Form18, "Command4"));
-        session->answer("abc"); // not range-checked: reads as 0
+        // Checked as at the first entry: no number, then out of range, asked again.
+        session->answers({"abc", "5000", "5"}).yes().yes();
         QVERIFY(ClickRow(Form18, "List1", 1));
+        QCOMPARE(session->questions.size(), 2);
+        for (const auto &q : session->questions)
+            QCOMPARE(q.text, QStringLiteral("температура от -273.15 Град.Цельсия  до 400 Град.Цельсия !!!    "
+                                            "Продолжаете работу ?"));
         const auto &p = session->prompts.last();
         QCOMPARE(p.title, QStringLiteral("ВВОД ТЕМПЕРАТУРЫ  "));
         QCOMPARE(p.text, QStringLiteral(" T [ 2 ] (Град.Цельсия.) = "));
         QCOMPARE(p.position,
                  QPoint(PixelsToTwips(List(FindForm(Form18), "List1")->x()) + 320, 195 * 2 + 2000));
-        QCOMPARE(Rows(Form18).mid(0, 3), (QStringList{TemperatureLine(1, "abc"), TemperatureLine(2, "20"),
-                                                      TemperatureLine(3, "80")}));
+        QCOMPARE(Rows(Form18).mid(0, 3),
+                 (QStringList{TemperatureLine(1, "5"), TemperatureLine(2, "20"), TemperatureLine(3, "80")}));
         QPushButton *end = Button(FindForm(Form18), "Command5");
         QVERIFY(end->isVisible());
         QVERIFY(!end->icon().isNull());

@@ -70,14 +70,17 @@ const QString Refused = QStringLiteral("???");
 const QString AskedAgain = QStringLiteral("again");
 const QString Beeped = QStringLiteral("beep");
 
+// An answer with no number in it at all is refused like one out of range.
 const Reactions KeptAsTyped = {"0",        "0",   "abc",   "1e39", "-0",  "1.2,3",
                                LongNumber, "три", "     ", "nan",  "inf", "1e-45"};
-const Reactions FractionWithUnknown = {"0",        "0",   "abc",   Refused, "-0",  Refused,
-                                       LongNumber, "три", "     ", "nan",   "inf", "1e-45"};
-const Reactions TemperatureWithUnknown = {"0",        "0",   "abc",   Refused, "-0",  "1.2,3",
-                                          LongNumber, "три", "     ", "nan",   "inf", "1e-45"};
-const Reactions TemperatureAskedAgain = {"0",        "0",   "abc",   AskedAgain, "-0",  "1.2,3",
-                                         LongNumber, "три", "     ", "nan",      "inf", "1e-45"};
+const Reactions ThermalPointWithUnknown = {"0",        "0",     Refused, "1e39",  "-0",    "1.2,3",
+                                           LongNumber, Refused, Refused, Refused, Refused, "1e-45"};
+const Reactions FractionWithUnknown = {"0",        "0",     Refused, Refused, "-0",    Refused,
+                                       LongNumber, Refused, Refused, Refused, Refused, "1e-45"};
+const Reactions TemperatureWithUnknown = {"0",        "0",     Refused, Refused, "-0",    "1.2,3",
+                                          LongNumber, Refused, Refused, Refused, Refused, "1e-45"};
+const Reactions TemperatureAskedAgain = {"0",        "0",        AskedAgain, AskedAgain, "-0",       "1.2,3",
+                                         LongNumber, AskedAgain, AskedAgain, AskedAgain, AskedAgain, "1e-45"};
 const Reactions CountAskedAgain = Reactions(12, AskedAgain);
 
 // A cancelled prompt that corrects a value keeps the value it would have corrected.
@@ -411,7 +414,8 @@ void addListPrompts(QList<PromptUnderTest> &prompts)
 {
     for (int column = 0; column < 2; ++column) {
         prompts << PromptUnderTest{columnName("mixing X addition", "mixing DH addition", column), QString(),
-                                   KeptAsTyped, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+                                   ThermalPointWithUnknown,
+                                   [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                                        enterMixing(p, {"20"}, {"4"}, PointAnswers(MixingX, MixingDH));
                                        Click(Form9, QStringLiteral("Command4"));
                                        type(p, pointCorrection(column, atPrompt, "0.8", "20"));
@@ -420,7 +424,7 @@ void addListPrompts(QList<PromptUnderTest> &prompts)
                                    }};
         prompts << PromptUnderTest{
             columnName("vapour capacity T correction", "vapour capacity C correction", column), QString(),
-            CancelledKeeps(column == 0 ? TableT[1] : TableC[1]),
+            CancelledKeeps(column == 0 ? TableT[1] : TableC[1], ThermalPointWithUnknown),
             [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 AskVaporHeatCapacityQuestion();
                 p.answer("3");
@@ -432,7 +436,7 @@ void addListPrompts(QList<PromptUnderTest> &prompts)
                 return capacityColumn(1, column == 1);
             }};
         prompts << PromptUnderTest{columnName("vaporization T addition", "vaporization R addition", column),
-                                   QString(), KeptAsTyped,
+                                   QString(), ThermalPointWithUnknown,
                                    [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                                        p.answer("3");
                                        type(p, PointAnswers(TableT, TableR));
@@ -442,18 +446,19 @@ void addListPrompts(QList<PromptUnderTest> &prompts)
                                        ClickRow(Form15, QStringLiteral("List1"), 3);
                                        return vaporizationColumn(1, column == 1);
                                    }};
-        prompts << PromptUnderTest{columnName("solution X correction", "solution C correction", column),
-                                   QString(), CancelledKeeps(column == 0 ? SolutionX[1] : SolutionC[1]),
-                                   [column](ScriptedPlatform &p, const QStringList &atPrompt) {
-                                       enterSolutionTemperatures(p, {"1"}, {"20"});
-                                       p.answer("3");
-                                       type(p, PointAnswers(SolutionX, SolutionC));
-                                       Click(Form18, QStringLiteral("Command3"));
-                                       Click(Form20, QStringLiteral("Command4"));
-                                       type(p, pointCorrection(column, atPrompt, "0.5", "144"));
-                                       ClickRow(Form20, QStringLiteral("List1"), 2);
-                                       return solutionColumn(1, column == 1);
-                                   }};
+        prompts << PromptUnderTest{
+            columnName("solution X correction", "solution C correction", column), QString(),
+            CancelledKeeps(column == 0 ? SolutionX[1] : SolutionC[1], ThermalPointWithUnknown),
+            [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+                enterSolutionTemperatures(p, {"1"}, {"20"});
+                p.answer("3");
+                type(p, PointAnswers(SolutionX, SolutionC));
+                Click(Form18, QStringLiteral("Command3"));
+                Click(Form20, QStringLiteral("Command4"));
+                type(p, pointCorrection(column, atPrompt, "0.5", "144"));
+                ClickRow(Form20, QStringLiteral("List1"), 2);
+                return solutionColumn(1, column == 1);
+            }};
     }
     prompts << PromptUnderTest{QStringLiteral("solution table temperature correction"), QStringLiteral("20"),
                                CancelledKeeps(QStringLiteral("30"), TemperatureAskedAgain),
@@ -546,14 +551,14 @@ QList<PromptUnderTest> promptsUnderTest()
                                }};
     for (int column = 0; column < 2; ++column) {
         prompts << PromptUnderTest{
-            column == 0 ? QStringLiteral("mixing X") : QStringLiteral("mixing DH"), QString(), KeptAsTyped,
-            [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+            column == 0 ? QStringLiteral("mixing X") : QStringLiteral("mixing DH"), QString(),
+            ThermalPointWithUnknown, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 enterMixing(p, {"20"}, {"4"}, pointsWith(MixingX, MixingDH, 2, column, atPrompt));
                 return mixingColumn(column == 1);
             }};
         prompts << PromptUnderTest{
             column == 0 ? QStringLiteral("mixing X correction") : QStringLiteral("mixing DH correction"),
-            QString(), CancelledKeeps(column == 0 ? MixingX[1] : MixingDH[1]),
+            QString(), CancelledKeeps(column == 0 ? MixingX[1] : MixingDH[1], ThermalPointWithUnknown),
             [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 enterMixing(p, {"20"}, {"4"}, PointAnswers(MixingX, MixingDH));
                 Click(Form9, QStringLiteral("Command4"));
@@ -584,7 +589,7 @@ QList<PromptUnderTest> promptsUnderTest()
     for (int column = 0; column < 2; ++column)
         prompts << PromptUnderTest{
             column == 0 ? QStringLiteral("vapour capacity T") : QStringLiteral("vapour capacity C"),
-            QString(), KeptAsTyped, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+            QString(), ThermalPointWithUnknown, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 AskVaporHeatCapacityQuestion();
                 p.answer("3");
                 type(p, pointsWith(TableT, TableC, 2, column, atPrompt));
@@ -603,25 +608,25 @@ QList<PromptUnderTest> promptsUnderTest()
     for (int column = 0; column < 2; ++column) {
         prompts << PromptUnderTest{
             column == 0 ? QStringLiteral("vaporization T") : QStringLiteral("vaporization R"), QString(),
-            KeptAsTyped, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+            ThermalPointWithUnknown, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 p.answer("3");
                 type(p, pointsWith(TableT, TableR, 2, column, atPrompt));
                 RunHandler([] { StartVaporizationHeatEntry(1); });
                 return vaporizationColumn(1, column == 1);
             }};
-        prompts << PromptUnderTest{column == 0 ? QStringLiteral("vaporization T correction")
-                                               : QStringLiteral("vaporization R correction"),
-                                   QString(), CancelledKeeps(column == 0 ? TableT[1] : TableR[1]),
-                                   [column](ScriptedPlatform &p, const QStringList &atPrompt) {
-                                       p.answer("3");
-                                       type(p, PointAnswers(TableT, TableR));
-                                       RunHandler([] { StartVaporizationHeatEntry(1); });
-                                       Click(Form15, QStringLiteral("Command4"));
-                                       type(p, column == 0 ? atPrompt + QStringList{"394"}
-                                                           : QStringList{"80"} + atPrompt);
-                                       ClickRow(Form15, QStringLiteral("List1"), 1);
-                                       return vaporizationColumn(1, column == 1);
-                                   }};
+        prompts << PromptUnderTest{
+            column == 0 ? QStringLiteral("vaporization T correction")
+                        : QStringLiteral("vaporization R correction"),
+            QString(), CancelledKeeps(column == 0 ? TableT[1] : TableR[1], ThermalPointWithUnknown),
+            [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+                p.answer("3");
+                type(p, PointAnswers(TableT, TableR));
+                RunHandler([] { StartVaporizationHeatEntry(1); });
+                Click(Form15, QStringLiteral("Command4"));
+                type(p, column == 0 ? atPrompt + QStringList{"394"} : QStringList{"80"} + atPrompt);
+                ClickRow(Form15, QStringLiteral("List1"), 1);
+                return vaporizationColumn(1, column == 1);
+            }};
     }
 
     prompts << PromptUnderTest{QStringLiteral("solution temperature count"), QStringLiteral("2"),
@@ -635,9 +640,10 @@ QList<PromptUnderTest> promptsUnderTest()
                                    enterSolutionTemperatures(p, {"2"}, QStringList{"100"} + atPrompt);
                                    return solutionTemperatureTexts();
                                }};
-    // A corrected solution temperature is not range-checked.
-    prompts << PromptUnderTest{QStringLiteral("solution temperature correction"), QString(),
-                               CancelledKeeps(QStringLiteral("100")),
+    // A corrected solution temperature is checked as the first one; a
+    // cancelled correction keeps it.
+    prompts << PromptUnderTest{QStringLiteral("solution temperature correction"), QStringLiteral("20"),
+                               CancelledKeeps(QStringLiteral("100"), TemperatureAskedAgain),
                                [](ScriptedPlatform &p, const QStringList &atPrompt) {
                                    enterSolutionTemperatures(p, {"2"}, {"20", "100"});
                                    Click(Form18, QStringLiteral("Command4"));
@@ -655,7 +661,7 @@ QList<PromptUnderTest> promptsUnderTest()
                                }};
     for (int column = 0; column < 2; ++column)
         prompts << PromptUnderTest{column == 0 ? QStringLiteral("solution X") : QStringLiteral("solution C"),
-                                   QString(), KeptAsTyped,
+                                   QString(), ThermalPointWithUnknown,
                                    [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                                        enterSolutionTemperatures(p, {"1"}, {"20"});
                                        p.answer("3");
@@ -865,7 +871,8 @@ private slots:
         for (const HostileAnswer &answer : hostileAnswers()) {
             QTest::addRow("molar mass A: %s", answer.name) << "molar mass A" << answer.typed;
             QTest::addRow("molar mass B: %s", answer.name) << "molar mass B" << answer.typed;
-            if (answer.typed != QStringLiteral("1e39")) // asked again at its prompt
+            // 1e39 and answers with no number are asked again at their prompt.
+            if (answer.typed != QStringLiteral("1e39") && HasLeadingNumber(NormalizeDecimal(answer.typed)))
                 QTest::addRow("every solution temperature: %s", answer.name)
                     << "solution temperatures" << answer.typed;
         }
@@ -921,13 +928,13 @@ private slots:
             {"liquid fraction, mixture feed", feedField(MixtureFeed, 6), "+++-+-++++++"},
             {"vapour temperature, vapour feed", feedField(VapourFeed, 5), "+++-++++++++"},
             {"liquid temperature, liquid feed", feedField(LiquidFeed, 5), "+++-++++++++"},
-            {"equilibrium X of the first point", equilibriumField(1, XColumn), "+++-+--++++-"},
+            {"equilibrium X of the first point", equilibriumField(1, XColumn), "++--+-------"},
             {"mixing heat temperature", mixingTemperature, "+++-++++++++"},
-            {"mixing heat DH of the first point", thermalField(MixingHeatDataSet, 0, 1, 1), "+++-+--++++-"},
+            {"mixing heat DH of the first point", thermalField(MixingHeatDataSet, 0, 1, 1), "++--+-------"},
             {"vaporization T of the first point", thermalField(VaporizationHeatDataSet, 1, 1, 0),
-             "+++-++++++++"},
+             "++--+++----+"},
             {"vapour capacity T of the first point", thermalField(VaporHeatCapacityDataSet, 2, 1, 0),
-             "+++-++++++++"},
+             "++--+++----+"},
             {"solution temperature correction", solutionTemperature, "++++++++++++"},
             {"both flows, mixture feed", bothMixtureFlows, "-----++----+"},
             {"student and group", nameField(1), "++++++++++++"},
