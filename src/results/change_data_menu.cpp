@@ -3,6 +3,7 @@
 #include "app/flow.h"
 #include "app/platform.h"
 #include "app/window_registry.h"
+#include "engine/data_set_checks.h"
 #include "engine/thermal_tables.h"
 #include "equilibrium/equilibrium_screens.h"
 #include "input/change_roads.h"
@@ -109,6 +110,10 @@ void ChangeDataMenu::refresh()
     setBackColor(buttons[3], mixing ? enteredColour() : notEnteredColour());
     setBackColor(buttons[4], vapour ? enteredColour() : notEnteredColour());
     setBackColor(buttons[5], vapour ? enteredColour() : notEnteredColour());
+    // A set kept although it failed its check (a change road may keep one)
+    // shows the failure colour until it is put right.
+    for (const DataSet set : FailingDataSets(problem()))
+        setBackColor(buttons[int(set)], failedColour());
     for (int i = 1; i <= 10; ++i)
         buttons[i]->setVisible(true);
 }
@@ -182,6 +187,18 @@ void ChangeDataMenu::Command8_Click()
 
 void ChangeDataMenu::Command9_Click()
 {
+    // No calculation runs with data that fail their check: the menu names
+    // the first such set and stays, with the set in the failure colour.
+    const QList<DataSet> failing = FailingDataSets(problem());
+    if (!failing.isEmpty()) {
+        refresh();
+        platform().beep();
+        platform().showMessage(QString::fromUtf8(Captions[9]),
+                               QStringLiteral("Расчёт невозможен: не прошли проверку данные\n«") +
+                                   QString::fromUtf8(Captions[int(failing.first())]).simplified() +
+                                   QStringLiteral("».\nИсправьте их и начните расчёт снова."));
+        return;
+    }
     leaveMenu();
     RunCalculation();
 }

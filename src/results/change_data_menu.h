@@ -18,6 +18,8 @@ public:
     static QColor enteredColour() { return QColor(128, 255, 128); }
     static QColor notEnteredColour() { return QColor(255, 255, 255); }
     static QColor exitColour() { return QColor(255, 128, 128); }
+    // A set that fails its check: the verdict colour of a faulty table.
+    static QColor failedColour() { return QColor(255, 0, 0); }
 
 public slots:
     void Command1_Click();

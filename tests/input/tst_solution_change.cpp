@@ -1,5 +1,7 @@
 #include "thermal_screen_driver.h"
 
+#include "../engine/benzene_toluene_problem.h"
+
 #include "app/flow.h"
 #include "input/change_roads.h"
 #include "input/solution_change_menu.h"
@@ -327,6 +329,7 @@ private slots:
     void noAfterTheEndOfCorrectionsReturnsToTheMenu()
     {
         ScriptedSession session;
+        problem() = BenzeneToluene::problem();
         Give({A});
         Open();
         QVERIFY(Click(Form42, "Command1"));
@@ -344,6 +347,19 @@ private slots:
         QVERIFY(!session->hasEnded());
         QVERIFY(MenuIsBack());
         QCOMPARE(Held(2).cs, (QStringList{"100", "110", "3001"}));
+
+        // The faulty table is kept, shown in the failure colour, and no
+        // calculation runs with it: the menu names the set and stays.
+        const QString menu = QStringLiteral("Form24");
+        QCOMPARE(BackColour(menu, "Command8"), Red);
+        QCOMPARE(BackColour(menu, "Command6"), QColor(128, 255, 128));
+        QVERIFY(Click(menu, "Command9"));
+        QVERIFY(!FindForm(QStringLiteral("Form23")));
+        QCOMPARE(session->messages.size(), 1);
+        QVERIFY2(session->messages[0].text.contains(QStringLiteral(
+                     "ЗАВИСИМОСТЬ ТЕПЛОЕМКОСТИ РАСТВОРА ОТ КОНЦЕНТРАЦИИ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТА")),
+                 qPrintable(session->messages[0].text));
+        QVERIFY(MenuIsBack());
     }
 
     void aPointOfTheNewTableIsRemoved_data()

@@ -2,6 +2,7 @@
 #include "flow.h"
 #include "window_registry.h"
 
+#include "../engine/benzene_toluene_problem.h"
 #include "model/problem_data.h"
 #include "support/scripted_platform.h"
 
@@ -37,6 +38,8 @@ private slots:
         QFETCH(bool, mixing);
         QFETCH(bool, vapour);
         ScriptedSession session;
+        // The menu comes after a calculation: every set has passed its check.
+        problem() = BenzeneToluene::problem();
         problem().MixingHeat.Present = mixing;
         problem().VaporHeatCapacity.Present = vapour;
         ShowChangeDataMenu();
