@@ -68,6 +68,7 @@ SolutionChangeMenu::SolutionChangeMenu()
     connect(command[2], &QPushButton::clicked, this, &SolutionChangeMenu::Command2_Click);
     connect(command[3], &QPushButton::clicked, this, &SolutionChangeMenu::Command3_Click);
     connect(command[4], &QPushButton::clicked, this, &SolutionChangeMenu::Command4_Click);
+    connect(command[5], &QPushButton::clicked, this, &SolutionChangeMenu::Command5_Click);
 
     placeTwips(list1, CentredLeft(ListWidth), ListTop, ListWidth, 2 * Row);
     connect(list1, &QListWidget::itemClicked, this,
@@ -131,6 +132,11 @@ void SolutionChangeMenu::Command1_Click()
         moveControlTwips(command[4], CentredLeft(ButtonWidth), nt < MaxTemperatures ? top + 700 : top);
         command[3]->setVisible(nt < MaxTemperatures);
         command[4]->setVisible(nt > 1);
+        // With one temperature the only other way on would be to invent a
+        // new one: "КОНЕЦ ИСПРАВЛЕНИЙ" goes back to the menu, changing nothing.
+        const int offered = (nt < MaxTemperatures ? 1 : 0) + (nt > 1 ? 1 : 0);
+        moveControlTwips(command[5], CentredLeft(ButtonWidth), top + 700 * offered);
+        command[5]->show();
         clearDrawing();
         for (int j = 1; j <= nt; ++j)
             printAt(TemperatureLineX, Row * j + TemperatureLineBase, SolutionTemperatureLine(problem(), j));
@@ -145,6 +151,11 @@ void SolutionChangeMenu::Command2_Click()
     });
 }
 
+void SolutionChangeMenu::Command5_Click()
+{
+    RunHandler([this] { leaveToChangeDataMenu(); });
+}
+
 // A new temperature is asked as the last one; its table follows on Form44.
 // The menu puts it in its place among the others afterwards.
 void SolutionChangeMenu::Command3_Click()
@@ -156,6 +167,7 @@ void SolutionChangeMenu::Command3_Click()
         label1->setText(QStringLiteral("ВВОД НОВОЙ ТЕМПЕРАТУРЫ"));
         command[3]->hide();
         command[4]->hide();
+        command[5]->hide();
         const int j = ++Set().NT;
         problem().CurrentComponent = j;
         const TypedTemperature t = PromptTemperature(
@@ -178,7 +190,7 @@ void SolutionChangeMenu::Command4_Click()
         if (Set().NT <= 1)
             return;
         label3->show();
-        for (int i = 1; i <= 4; ++i)
+        for (int i = 1; i <= 5; ++i)
             command[i]->hide();
         label1->setText(QStringLiteral("УМЕНЬШЕНИЕ КОЛИЧЕСТВА ТЕМПЕРАТУР"));
         clearDrawing();

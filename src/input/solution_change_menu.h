@@ -10,7 +10,8 @@ class QPushButton;
 // Form42: what the student changes in the solution heat capacities once the
 // column has been calculated. One temperature more (its table is then typed
 // on Form44), one temperature less (chosen in the list, confirmed on Form43),
-// or a temperature and its table corrected on Form47.
+// or a temperature and its table corrected on Form47; from the number of
+// temperatures "КОНЕЦ ИСПРАВЛЕНИЙ" goes back without a change.
 class SolutionChangeMenu : public FormBase {
     Q_OBJECT
 public:
@@ -24,6 +25,7 @@ public slots:
     void Command2_Click(); // a temperature or its table
     void Command3_Click(); // one temperature more
     void Command4_Click(); // one temperature less
+    void Command5_Click(); // back to the menu, nothing changed
     void List1_Click(int row);
 
 private:

@@ -192,6 +192,14 @@ private slots:
         // leave a gap.
         const int top = PixelsToTwips((nt < 5 ? Button(form, "Command3") : Button(form, "Command4"))->y());
         QVERIFY(top > 195 * nt + 1210);
+
+        // "КОНЕЦ ИСПРАВЛЕНИЙ", below them, leads back to the menu with nothing changed.
+        QVERIFY(PixelsToTwips(Button(form, "Command5")->y()) > top);
+        QVERIFY(Click(Form42, "Command5"));
+        QVERIFY(MenuIsBack());
+        QCOMPARE(Set().NT, nt);
+        QVERIFY(Same(Held(nt), QList<Table>{A, B, C, D, E}[nt - 1]));
+        QVERIFY(session->prompts.isEmpty());
     }
 
     // A new temperature is asked as the last one, its table typed on Form44;
