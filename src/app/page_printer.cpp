@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
+#include <cmath>
 
 QString ReportFontFamily()
 {
@@ -22,70 +23,110 @@ QString ReportFontFamily()
 
 namespace {
 
-// The size the report is set in when the paper has room for it.
+// The size the report is set in when the paper has room for it, and the
+// smallest size it is ever set in: a page that does not fit even then goes
+// on with its lines closer together, and beyond that on the next sheet.
 constexpr qreal PreferredPointSize = 10.0;
+constexpr qreal SmallestPointSize = 8.0;
 
 void preparePaper(QPrinter &printer)
 {
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    // The report makes its own left margin with spaces.
-    printer.setPageMargins(QMarginsF(8, 10, 8, 10), QPageLayout::Millimeter);
+    printer.setPageLayout(ReportPaper());
 }
 
-QFont reportFont(qreal pointSize)
+// The report's font on a device, in whole pixels of at least pointSize: a
+// size given in points would be rounded to the nearest pixel, a little
+// below the smallest size at times.
+QFont reportFont(qreal pointSize, const QPaintDevice *device)
 {
     QFont font(ReportFontFamily());
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    font.setPointSizeF(pointSize);
+    font.setPixelSize(int(std::ceil(pointSize * device->logicalDpiY() / 72.0 - 1e-6)));
     return font;
 }
 
-// The largest size up to the preferred one at which every line and every
-// page fits the printable area of the printer.
-QFont fittingFont(const QList<QStringList> &pages, QPaintDevice *device, QSizeF area)
+qsizetype widestLine(const QStringList &page)
 {
-    qsizetype widest = 1, longest = 1;
-    for (const QStringList &page : pages) {
-        longest = std::max(longest, page.size());
-        for (const QString &line : page)
-            widest = std::max(widest, line.size());
-    }
+    qsizetype widest = 1;
+    for (const QString &line : page)
+        widest = std::max(widest, line.size());
+    return widest;
+}
+
+// The printable area of a sheet in the device's pixels.
+QSizeF printableArea(QPageLayout paper, QPageLayout::Orientation orientation, const QPaintDevice *device)
+{
+    paper.setOrientation(orientation);
+    return paper.paintRectPixels(device->logicalDpiY()).size();
+}
+
+// The largest size up to the preferred one at which the lines fit the
+// area's width, and, with their natural spacing, its height.
+qreal fittingSize(const QStringList &page, QPaintDevice *device, QSizeF area, bool heightToo)
+{
+    const QString widest(widestLine(page), u'Ж');
+    const qreal lines = std::max<qsizetype>(page.size(), 1);
     qreal size = PreferredPointSize;
     for (int attempt = 0; attempt < 8; ++attempt) {
-        const QFontMetricsF metrics(reportFont(size), device);
-        const qreal width = metrics.horizontalAdvance(QString(widest, u'Ж'));
-        const qreal height = metrics.lineSpacing() * qreal(longest);
-        const qreal scale = std::min(area.width() / width, area.height() / height);
+        const QFontMetricsF metrics(reportFont(size, device), device);
+        qreal scale = area.width() / metrics.horizontalAdvance(widest);
+        if (heightToo)
+            scale = std::min(scale, area.height() / (metrics.lineSpacing() * lines));
         if (scale >= 1.0)
             break;
         size *= scale * 0.995;
     }
-    return reportFont(size);
+    return size;
+}
+
+SheetLayout layoutOn(const QStringList &page, const QPageLayout &paper, QPaintDevice *device,
+                     QPageLayout::Orientation orientation, qreal pointSize)
+{
+    const QSizeF area = printableArea(paper, orientation, device);
+    SheetLayout layout;
+    layout.orientation = orientation;
+    layout.pointSize = pointSize;
+    const QFontMetricsF metrics(reportFont(pointSize, device), device);
+    const qreal lines = std::max<qsizetype>(page.size(), 1);
+    // Closer lines, down to the type size itself, before another sheet.
+    const qreal closest = pointSize * device->logicalDpiY() / 72.0;
+    layout.lineStep = std::max(closest, std::min(metrics.lineSpacing(), area.height() / lines));
+    layout.linesPerSheet = std::max(1, int(area.height() / layout.lineStep));
+    return layout;
 }
 
 bool render(QPrinter &printer, const QList<QStringList> &pages, QString *error)
 {
+    const QList<SheetLayout> layouts = LayOutReportPages(pages, printer.pageLayout(), &printer);
+    if (!layouts.isEmpty())
+        printer.setPageOrientation(layouts.first().orientation);
     QPainter painter;
     if (!painter.begin(&printer)) {
         *error = QStringLiteral("Принтер недоступен.");
         return false;
     }
-    const QSizeF area = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    const QFont font = fittingFont(pages, &printer, area);
-    painter.setFont(font);
-    const QFontMetricsF metrics(font, &printer);
+    bool firstSheet = true;
     for (qsizetype p = 0; p < pages.size(); ++p) {
-        if (p > 0 && !printer.newPage()) {
-            *error = QStringLiteral("Принтер не принял новую страницу.");
-            painter.end();
-            return false;
-        }
-        qreal baseline = metrics.ascent();
-        for (const QString &line : pages[p]) {
-            painter.drawText(QPointF(0, baseline), line);
-            baseline += metrics.lineSpacing();
+        const SheetLayout &layout = layouts[p];
+        const QFont font = reportFont(layout.pointSize, &printer);
+        for (qsizetype first = 0; first < std::max<qsizetype>(pages[p].size(), 1);
+             first += layout.linesPerSheet) {
+            if (!firstSheet) {
+                printer.setPageOrientation(layout.orientation);
+                if (!printer.newPage()) {
+                    *error = QStringLiteral("Принтер не принял новую страницу.");
+                    painter.end();
+                    return false;
+                }
+            }
+            firstSheet = false;
+            painter.setFont(font);
+            qreal baseline = QFontMetricsF(font, &printer).ascent();
+            for (const QString &line : pages[p].mid(first, layout.linesPerSheet)) {
+                painter.drawText(QPointF(0, baseline), line);
+                baseline += layout.lineStep;
+            }
         }
     }
     if (!painter.end()) {
@@ -150,6 +191,37 @@ bool PagePrinter::finish()
     const bool printed = render(*printer, pages, &error);
     pages.clear();
     return printed;
+}
+
+QPageLayout ReportPaper()
+{
+    // The report makes its own left margin with spaces.
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(8, 7, 8, 7),
+                       QPageLayout::Millimeter);
+}
+
+SheetLayout LayOutReportPage(const QStringList &page, const QPageLayout &paper, QPaintDevice *device)
+{
+    for (const QPageLayout::Orientation orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
+        const QSizeF area = printableArea(paper, orientation, device);
+        const qreal whole = fittingSize(page, device, area, true);
+        if (whole >= SmallestPointSize)
+            return layoutOn(page, paper, device, orientation, whole);
+        if (fittingSize(page, device, area, false) >= SmallestPointSize)
+            return layoutOn(page, paper, device, orientation, SmallestPointSize);
+    }
+    // Lines too wide even across the sheet: only then is the type smaller.
+    const QSizeF across = printableArea(paper, QPageLayout::Landscape, device);
+    return layoutOn(page, paper, device, QPageLayout::Landscape, fittingSize(page, device, across, false));
+}
+
+QList<SheetLayout> LayOutReportPages(const QList<QStringList> &pages, const QPageLayout &paper,
+                                     QPaintDevice *device)
+{
+    QList<SheetLayout> layouts;
+    for (const QStringList &page : pages)
+        layouts << LayOutReportPage(page, paper, device);
+    return layouts;
 }
 
 bool RenderPagesToPdf(const QList<QStringList> &pages, const QString &path, QString *error)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QList>
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 #include <memory>
 
+class QPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -14,11 +16,27 @@ class QWidget;
 // fixed-pitch font.
 QString ReportFontFamily();
 
+// How one report page goes on paper. Each page is set on its own: in the
+// largest size up to 10 points at which it fits, never below 8 points. A
+// page too long for that has its lines closer together, down to the type
+// size, and then continues on the next sheet; a page too wide for an upright
+// sheet is turned across it.
+struct SheetLayout {
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    qreal pointSize = 10.0;
+    qreal lineStep = 0.0; // between baselines, in the device's pixels
+    int linesPerSheet = 1;
+};
+SheetLayout LayOutReportPage(const QStringList &page, const QPageLayout &paper, QPaintDevice *device);
+QList<SheetLayout> LayOutReportPages(const QList<QStringList> &pages, const QPageLayout &paper,
+                                     QPaintDevice *device);
+// The paper the report is printed on unless the print dialog says other:
+// upright A4 with narrow margins.
+QPageLayout ReportPaper();
+
 // Renders report pages on a printer or into a PDF file. Lines arrive one by
-// one and pages end on request; the whole document is laid out when it is
-// finished, so that one font size serves every page: the widest line fits
-// the paper's width and the longest page its height (the report's pages run
-// to about 90 lines, more than fit at the usual 10 points).
+// one and pages end on request; the document is laid out when it is
+// finished, page by page as above.
 class PagePrinter {
 public:
     PagePrinter();

@@ -7,6 +7,7 @@
 #include "support/scripted_platform.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QFontInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -137,6 +138,49 @@ private slots:
         QString error;
         QVERIFY2(WriteReportFile(pages, path, &error), qPrintable(error));
         QCOMPARE(pdfPageCount(path), 3);
+    }
+
+    // Every page is set on its own, never below 8 points on A4: a long page
+    // takes a smaller size (or a second sheet) without shrinking the others,
+    // and a wide one is turned across the sheet.
+    void eachPageSetOnItsOwn_data()
+    {
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QList<int>>("sheets");
+        QTest::addColumn<bool>("across");
+        QTest::newRow("a long page among short ones")
+            << QList<int>{10, 99, 40} << 80 << QList<int>{1, 1, 1} << false;
+        QTest::newRow("a page longer than a sheet") << QList<int>{130} << 108 << QList<int>{2} << false;
+        QTest::newRow("a page wider than an upright sheet") << QList<int>{30} << 140 << QList<int>{1} << true;
+    }
+    void eachPageSetOnItsOwn()
+    {
+        QFETCH(QList<int>, lines);
+        QFETCH(int, width);
+        QFETCH(QList<int>, sheets);
+        QFETCH(bool, across);
+        QList<QStringList> pages;
+        for (const int count : lines)
+            pages << QStringList(count, QString(width, u'Ж'));
+        QPrinter printer(QPrinter::HighResolution);
+        const QList<SheetLayout> layouts = LayOutReportPages(pages, ReportPaper(), &printer);
+        int sheetCount = 0;
+        for (qsizetype p = 0; p < pages.size(); ++p) {
+            const SheetLayout &layout = layouts[p];
+            QVERIFY2(layout.pointSize >= 8.0, qPrintable(QString::number(layout.pointSize)));
+            // A short page keeps the preferred size whatever its neighbours hold.
+            if (lines[p] <= 40 && !across)
+                QCOMPARE(layout.pointSize, 10.0);
+            QCOMPARE(int((lines[p] + layout.linesPerSheet - 1) / layout.linesPerSheet), sheets[p]);
+            QCOMPARE(layout.orientation == QPageLayout::Landscape, across);
+            sheetCount += sheets[p];
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.pdf"));
+        QString error;
+        QVERIFY2(WriteReportFile(pages, path, &error), qPrintable(error));
+        QCOMPARE(pdfPageCount(path), sheetCount);
     }
 
     void wholeReportAsPdf()
