@@ -69,6 +69,17 @@ public:
 
     int verdict() const { return data.BadPointIndex; }
 
+    // A parameter typed with no number in it reads as 0, which several
+    // ranges hold: its text "???" tells that it is missing.
+    bool anyRefused(int condition)
+    {
+        const std::span<const int> elements = FeedParameterElements(condition);
+        for (std::size_t i = 0; i < elements.size(); ++i)
+            if (!require(int(i) + 1, data.Feed.Text[elements[i]] != u"???"))
+                return true;
+        return false;
+    }
+
 private:
     ProblemData &data;
 };
@@ -82,6 +93,26 @@ bool checkVapourTemperature(ProblemData &data, FeedCheck &check, int number)
 }
 
 } // namespace
+
+std::span<const int> FeedParameterElements(int condition)
+{
+    static constexpr int BoilingLiquid[] = {FeedMA, FeedMB, FeedFl, FeedXFl, FeedXD, FeedXW, FeedR};
+    static constexpr int Vapour[] = {FeedMA, FeedMB, FeedFv, FeedXFv, FeedTv, FeedXD, FeedXW, FeedR};
+    static constexpr int Mixture[] = {FeedMA, FeedMB, FeedFv, FeedFl, FeedXFv, FeedXFl,
+                                      FeedTv, FeedTl, FeedXD, FeedXW, FeedR};
+    static constexpr int Liquid[] = {FeedMA, FeedMB, FeedFl, FeedXFl, FeedTl, FeedXD, FeedXW, FeedR};
+    switch (condition) {
+    case BoilingLiquidFeed:
+        return BoilingLiquid;
+    case VapourFeed:
+        return Vapour;
+    case MixtureFeed:
+        return Mixture;
+    case LiquidFeed:
+        return Liquid;
+    }
+    return {};
+}
 
 void DeriveBoilingTemperature(ProblemData &data)
 {
@@ -117,6 +148,8 @@ void StoreFeedComposition(ProblemData &data, float wF, const QString &text)
 int CheckFeedBoilingLiquid(ProblemData &data)
 {
     FeedCheck check(data);
+    if (check.anyRefused(BoilingLiquidFeed))
+        return check.verdict();
     if (!check.require(3, value(data, FeedFl), 0.0, FlowMax) ||
         !check.require(4, value(data, FeedXFl), SmallestFraction, FeedFractionMax))
         return check.verdict();
@@ -128,6 +161,8 @@ int CheckFeedBoilingLiquid(ProblemData &data)
 int CheckFeedVapour(ProblemData &data)
 {
     FeedCheck check(data);
+    if (check.anyRefused(VapourFeed))
+        return check.verdict();
     if (!check.require(3, value(data, FeedFv), 0.0, FlowMax) ||
         !check.require(4, value(data, FeedXFv), SmallestFraction, FeedFractionMax) ||
         !checkVapourTemperature(data, check, 5))
@@ -139,6 +174,8 @@ int CheckFeedVapour(ProblemData &data)
 int CheckFeedMixture(ProblemData &data)
 {
     FeedCheck check(data);
+    if (check.anyRefused(MixtureFeed))
+        return check.verdict();
     // Both flows 0 leave the mean composition undefined: the liquid flow,
     // the second one asked, is reported.
     if (!check.require(3, value(data, FeedFv), 0.0, FlowMax) ||
@@ -156,6 +193,8 @@ int CheckFeedMixture(ProblemData &data)
 int CheckFeedLiquid(ProblemData &data)
 {
     FeedCheck check(data);
+    if (check.anyRefused(LiquidFeed))
+        return check.verdict();
     if (!check.require(3, value(data, FeedFl), 0.0, FlowMax) ||
         !check.require(4, value(data, FeedXFl), 0.0, 1.0) ||
         !check.require(5, value(data, FeedTl), LowestTemperature, LiquidFeedTemperatureMax))

@@ -203,25 +203,9 @@ QString faultyPoint(int point, const char *first, const QString &firstText, cons
 
 // --- feed parameters ---------------------------------------------------
 
-constexpr int BoilingLiquidParameters[] = {FeedMA, FeedMB, FeedFl, FeedXFl, FeedXD, FeedXW, FeedR};
-constexpr int VapourParameters[] = {FeedMA, FeedMB, FeedFv, FeedXFv, FeedTv, FeedXD, FeedXW, FeedR};
-constexpr int MixtureParameters[] = {FeedMA, FeedMB, FeedFv, FeedFl, FeedXFv, FeedXFl,
-                                     FeedTv, FeedTl, FeedXD, FeedXW, FeedR};
-constexpr int LiquidParameters[] = {FeedMA, FeedMB, FeedFl, FeedXFl, FeedTl, FeedXD, FeedXW, FeedR};
-
 std::span<const int> feedParameters(int condition)
 {
-    switch (condition) {
-    case BoilingLiquidFeed:
-        return BoilingLiquidParameters;
-    case VapourFeed:
-        return VapourParameters;
-    case MixtureFeed:
-        return MixtureParameters;
-    case LiquidFeed:
-        return LiquidParameters;
-    }
-    return {};
+    return FeedParameterElements(condition);
 }
 
 QLatin1String feedSymbol(int element)
@@ -335,7 +319,7 @@ void readFeed(const QJsonObject &root, ProblemData &data)
     for (std::size_t n = 0; n < parameters.size(); ++n) {
         const int element = parameters[n];
         const Key symbolKey = valuesKey / feedSymbol(element);
-        const Answer answer = answerAt(required(values, symbolKey), symbolKey);
+        const Answer answer = pointAnswerAt(required(values, symbolKey), symbolKey);
         data.Feed.EntryText[n + 1] = answer.text;
         data.Feed.EntryValue[n + 1] = answer.number;
         data.Feed.Text[element] = answer.text;

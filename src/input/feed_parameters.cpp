@@ -1,5 +1,6 @@
 #include "feed_parameters.h"
 
+#include "app/typed_point_value.h"
 #include "engine/feed_checks.h"
 #include "model/text.h"
 
@@ -8,10 +9,9 @@
 namespace {
 
 struct FeedConditionDescription {
-    // The prompts of the parameters in the order they are asked, and the
-    // FeedSpec element each answer fills.
+    // The prompts of the parameters in the order they are asked; the FeedSpec
+    // element each answer fills is the engine's FeedParameterElements.
     QStringList prompts;
-    QList<int> elements;
     int (*check)(ProblemData &);
     QString buttonCaption;
     QString firstEntryCaption;
@@ -51,7 +51,6 @@ const std::array<FeedConditionDescription, FeedConditionCount> &descriptions()
         std::array<FeedConditionDescription, FeedConditionCount> t;
         t[BoilingLiquidFeed] = {
             {molarMassA, molarMassB, liquidFlow, liquidFraction, distillate, bottoms, reflux},
-            {FeedMA, FeedMB, FeedFl, FeedXFl, FeedXD, FeedXW, FeedR},
             CheckFeedBoilingLiquid,
             QStringLiteral("ЖИДКОСТИ, НАГРЕТОЙ ДО ТЕМПЕРАТУРЫ КИПЕНИЯ"),
             QStringLiteral("   ВВОД ИСХОДНОЙ ИНФОРМАЦИИ (исх. смесь подается в виде жидкости, нагретой до "
@@ -72,7 +71,6 @@ const std::array<FeedConditionDescription, FeedConditionCount> &descriptions()
         t[VapourFeed] = {
             {molarMassA, molarMassB, vapourFlow, vapourFraction, vapourTemperature, distillate, bottoms,
              reflux},
-            {FeedMA, FeedMB, FeedFv, FeedXFv, FeedTv, FeedXD, FeedXW, FeedR},
             CheckFeedVapour,
             QStringLiteral("ПАРА"),
             QStringLiteral("   ВВОД ИСХОДНОЙ ИНФОРМАЦИИ (исходная смесь подается в виде пара)"),
@@ -85,7 +83,6 @@ const std::array<FeedConditionDescription, FeedConditionCount> &descriptions()
         t[MixtureFeed] = {
             {molarMassA, molarMassB, vapourFlow, liquidFlow, vapourFraction, liquidFraction,
              vapourTemperature, liquidTemperature, distillate, bottoms, reflux},
-            {FeedMA, FeedMB, FeedFv, FeedFl, FeedXFv, FeedXFl, FeedTv, FeedTl, FeedXD, FeedXW, FeedR},
             CheckFeedMixture,
             QStringLiteral("ПАРОЖИДКОСТНОЙ СМЕСИ"),
             QStringLiteral(
@@ -101,7 +98,6 @@ const std::array<FeedConditionDescription, FeedConditionCount> &descriptions()
         t[LiquidFeed] = {
             {molarMassA, molarMassB, liquidFlowOfLiquidFeed, liquidFraction, liquidTemperature, distillate,
              bottoms, reflux},
-            {FeedMA, FeedMB, FeedFl, FeedXFl, FeedTl, FeedXD, FeedXW, FeedR},
             CheckFeedLiquid,
             QStringLiteral("ЖИДКОСТИ"),
             QStringLiteral("   ВВОД ИСХОДНОЙ ИНФОРМАЦИИ (исходная смесь подается в виде жидкости)"),
@@ -136,9 +132,9 @@ int FeedParameterCount(int condition)
 
 int FeedParameterElement(int condition, int parameter)
 {
-    const QList<int> &elements = describe(condition).elements;
-    Q_ASSERT(parameter >= 1 && parameter <= elements.size());
-    return elements[parameter - 1];
+    const std::span<const int> elements = FeedParameterElements(condition);
+    Q_ASSERT(parameter >= 1 && std::size_t(parameter) <= elements.size());
+    return elements[std::size_t(parameter) - 1];
 }
 
 QString FeedPrompt(int condition, int parameter)
@@ -195,8 +191,7 @@ void SetFeedCondition(FeedSpec &feed, int condition)
 
 void RecordFeedEntry(FeedSpec &feed, int parameter, const QString &typed)
 {
-    feed.EntryText[parameter] = NormalizeDecimal(typed);
-    feed.EntryValue[parameter] = StoredNumber(feed.EntryText[parameter]);
+    StoreTypedPointValue(typed, feed.EntryText[parameter], feed.EntryValue[parameter]);
 }
 
 void CopyFeedEntries(FeedSpec &feed)

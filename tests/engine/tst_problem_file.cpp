@@ -252,7 +252,12 @@ private slots:
             "feed.values.xD: parameter 5 fails the check (xD = 0.999991)");
         row("xW above wF", {"feed.values.xW=\"0.41\""},
             "feed.values.xW: parameter 6 fails the check (xW = 0.41)");
-        row("R letters", {"feed.values.R=\"три\""}, "loaded");
+        row("R letters", {"feed.values.R=\"три\""},
+            "feed.values.R: parameter 7 fails the check (R = ???"
+            ")");
+        row("Tl letters", {"feed.condition=3", "feed.values.Tl=\"inf\""},
+            "feed.values.Tl: parameter 5 fails the check (Tl = ???"
+            ")");
         row("R 30000,1", {"feed.values.R=\"30000,1\""},
             "feed.values.R: parameter 7 fails the check (R = 30000.1)");
 

@@ -1,6 +1,7 @@
 #include "input/feed_parameters.h"
 
 #include "model/problem_data.h"
+#include "support/scripted_platform.h"
 
 #include <QTest>
 
@@ -34,6 +35,7 @@ private slots:
 
     void entriesReachTheirElements()
     {
+        ScriptedSession session;
         FeedSpec feed;
         SetFeedCondition(feed, LiquidFeed);
         QCOMPARE(feed.Condition, int(LiquidFeed));
@@ -48,8 +50,10 @@ private slots:
         QCOMPARE(feed.Text[FeedFl], QStringLiteral("0")); // a cancelled prompt
         QCOMPARE(feed.Value[FeedXFl], 0.4f);
         QCOMPARE(feed.Value[FeedTl], 20.0f);
-        QCOMPARE(feed.Text[FeedXW], QStringLiteral("abc"));
+        // No number at all: refused with a beep, for the check to report.
+        QCOMPARE(feed.Text[FeedXW], QStringLiteral("???"));
         QCOMPARE(feed.Value[FeedXW], 0.0f);
+        QCOMPARE(session->beeps, 1);
         QCOMPARE(feed.Value[FeedR], 3.0f);
         QCOMPARE(feed.Value[FeedTv], 0.0f); // not a parameter of a liquid feed
         QCOMPARE(feed.Label[8], QStringLiteral("ФЛЕГМОВОЕ ЧИСЛО"));

@@ -71,10 +71,8 @@ const QString AskedAgain = QStringLiteral("again");
 const QString Beeped = QStringLiteral("beep");
 
 // An answer with no number in it at all is refused like one out of range.
-const Reactions KeptAsTyped = {"0",        "0",   "abc",   "1e39", "-0",  "1.2,3",
-                               LongNumber, "три", "     ", "nan",  "inf", "1e-45"};
-const Reactions ThermalPointWithUnknown = {"0",        "0",     Refused, "1e39",  "-0",    "1.2,3",
-                                           LongNumber, Refused, Refused, Refused, Refused, "1e-45"};
+const Reactions PointWithUnknown = {"0",        "0",     Refused, "1e39",  "-0",    "1.2,3",
+                                    LongNumber, Refused, Refused, Refused, Refused, "1e-45"};
 const Reactions FractionWithUnknown = {"0",        "0",     Refused, Refused, "-0",    Refused,
                                        LongNumber, Refused, Refused, Refused, Refused, "1e-45"};
 const Reactions TemperatureWithUnknown = {"0",        "0",     Refused, Refused, "-0",    "1.2,3",
@@ -84,7 +82,7 @@ const Reactions TemperatureAskedAgain = {"0",        "0",        AskedAgain, Ask
 const Reactions CountAskedAgain = Reactions(12, AskedAgain);
 
 // A cancelled prompt that corrects a value keeps the value it would have corrected.
-Reactions CancelledKeeps(const QString &old, Reactions reactions = KeptAsTyped)
+Reactions CancelledKeeps(const QString &old, Reactions reactions)
 {
     reactions[1] = old;
     return reactions;
@@ -273,7 +271,7 @@ QString feedPromptName(int condition, int parameter, const char *road)
 
 PromptUnderTest feedEntry(int condition, int parameter)
 {
-    return {feedPromptName(condition, parameter, "entry"), QString(), KeptAsTyped,
+    return {feedPromptName(condition, parameter, "entry"), QString(), PointWithUnknown,
             [condition, parameter](ScriptedPlatform &p, const QStringList &atPrompt) {
                 const QStringList sound = soundFeedAnswers(condition);
                 type(p, sound.mid(0, parameter - 1));
@@ -287,7 +285,7 @@ PromptUnderTest feedEntry(int condition, int parameter)
 PromptUnderTest feedCorrection(int condition, int parameter)
 {
     return {feedPromptName(condition, parameter, "correction"), QString(),
-            CancelledKeeps(soundFeedAnswers(condition)[parameter - 1]),
+            CancelledKeeps(soundFeedAnswers(condition)[parameter - 1], PointWithUnknown),
             [condition, parameter](ScriptedPlatform &p, const QStringList &atPrompt) {
                 type(p, soundFeedAnswers(condition));
                 chooseFeedCondition(condition);
@@ -414,7 +412,7 @@ void addListPrompts(QList<PromptUnderTest> &prompts)
 {
     for (int column = 0; column < 2; ++column) {
         prompts << PromptUnderTest{columnName("mixing X addition", "mixing DH addition", column), QString(),
-                                   ThermalPointWithUnknown,
+                                   PointWithUnknown,
                                    [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                                        enterMixing(p, {"20"}, {"4"}, PointAnswers(MixingX, MixingDH));
                                        Click(Form9, QStringLiteral("Command4"));
@@ -424,7 +422,7 @@ void addListPrompts(QList<PromptUnderTest> &prompts)
                                    }};
         prompts << PromptUnderTest{
             columnName("vapour capacity T correction", "vapour capacity C correction", column), QString(),
-            CancelledKeeps(column == 0 ? TableT[1] : TableC[1], ThermalPointWithUnknown),
+            CancelledKeeps(column == 0 ? TableT[1] : TableC[1], PointWithUnknown),
             [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 AskVaporHeatCapacityQuestion();
                 p.answer("3");
@@ -436,7 +434,7 @@ void addListPrompts(QList<PromptUnderTest> &prompts)
                 return capacityColumn(1, column == 1);
             }};
         prompts << PromptUnderTest{columnName("vaporization T addition", "vaporization R addition", column),
-                                   QString(), ThermalPointWithUnknown,
+                                   QString(), PointWithUnknown,
                                    [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                                        p.answer("3");
                                        type(p, PointAnswers(TableT, TableR));
@@ -448,7 +446,7 @@ void addListPrompts(QList<PromptUnderTest> &prompts)
                                    }};
         prompts << PromptUnderTest{
             columnName("solution X correction", "solution C correction", column), QString(),
-            CancelledKeeps(column == 0 ? SolutionX[1] : SolutionC[1], ThermalPointWithUnknown),
+            CancelledKeeps(column == 0 ? SolutionX[1] : SolutionC[1], PointWithUnknown),
             [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 enterSolutionTemperatures(p, {"1"}, {"20"});
                 p.answer("3");
@@ -552,13 +550,13 @@ QList<PromptUnderTest> promptsUnderTest()
     for (int column = 0; column < 2; ++column) {
         prompts << PromptUnderTest{
             column == 0 ? QStringLiteral("mixing X") : QStringLiteral("mixing DH"), QString(),
-            ThermalPointWithUnknown, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+            PointWithUnknown, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 enterMixing(p, {"20"}, {"4"}, pointsWith(MixingX, MixingDH, 2, column, atPrompt));
                 return mixingColumn(column == 1);
             }};
         prompts << PromptUnderTest{
             column == 0 ? QStringLiteral("mixing X correction") : QStringLiteral("mixing DH correction"),
-            QString(), CancelledKeeps(column == 0 ? MixingX[1] : MixingDH[1], ThermalPointWithUnknown),
+            QString(), CancelledKeeps(column == 0 ? MixingX[1] : MixingDH[1], PointWithUnknown),
             [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 enterMixing(p, {"20"}, {"4"}, PointAnswers(MixingX, MixingDH));
                 Click(Form9, QStringLiteral("Command4"));
@@ -589,7 +587,7 @@ QList<PromptUnderTest> promptsUnderTest()
     for (int column = 0; column < 2; ++column)
         prompts << PromptUnderTest{
             column == 0 ? QStringLiteral("vapour capacity T") : QStringLiteral("vapour capacity C"),
-            QString(), ThermalPointWithUnknown, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+            QString(), PointWithUnknown, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 AskVaporHeatCapacityQuestion();
                 p.answer("3");
                 type(p, pointsWith(TableT, TableC, 2, column, atPrompt));
@@ -608,7 +606,7 @@ QList<PromptUnderTest> promptsUnderTest()
     for (int column = 0; column < 2; ++column) {
         prompts << PromptUnderTest{
             column == 0 ? QStringLiteral("vaporization T") : QStringLiteral("vaporization R"), QString(),
-            ThermalPointWithUnknown, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
+            PointWithUnknown, [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 p.answer("3");
                 type(p, pointsWith(TableT, TableR, 2, column, atPrompt));
                 RunHandler([] { StartVaporizationHeatEntry(1); });
@@ -617,7 +615,7 @@ QList<PromptUnderTest> promptsUnderTest()
         prompts << PromptUnderTest{
             column == 0 ? QStringLiteral("vaporization T correction")
                         : QStringLiteral("vaporization R correction"),
-            QString(), CancelledKeeps(column == 0 ? TableT[1] : TableR[1], ThermalPointWithUnknown),
+            QString(), CancelledKeeps(column == 0 ? TableT[1] : TableR[1], PointWithUnknown),
             [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                 p.answer("3");
                 type(p, PointAnswers(TableT, TableR));
@@ -661,7 +659,7 @@ QList<PromptUnderTest> promptsUnderTest()
                                }};
     for (int column = 0; column < 2; ++column)
         prompts << PromptUnderTest{column == 0 ? QStringLiteral("solution X") : QStringLiteral("solution C"),
-                                   QString(), ThermalPointWithUnknown,
+                                   QString(), PointWithUnknown,
                                    [column](ScriptedPlatform &p, const QStringList &atPrompt) {
                                        enterSolutionTemperatures(p, {"1"}, {"20"});
                                        p.answer("3");
@@ -869,10 +867,13 @@ private slots:
         QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("typed");
         for (const HostileAnswer &answer : hostileAnswers()) {
+            // Answers with no number in them stop at the check of their table,
+            // 1e39 at the prompt of a temperature.
+            if (!HasLeadingNumber(NormalizeDecimal(answer.typed)))
+                continue;
             QTest::addRow("molar mass A: %s", answer.name) << "molar mass A" << answer.typed;
             QTest::addRow("molar mass B: %s", answer.name) << "molar mass B" << answer.typed;
-            // 1e39 and answers with no number are asked again at their prompt.
-            if (answer.typed != QStringLiteral("1e39") && HasLeadingNumber(NormalizeDecimal(answer.typed)))
+            if (answer.typed != QStringLiteral("1e39"))
                 QTest::addRow("every solution temperature: %s", answer.name)
                     << "solution temperatures" << answer.typed;
         }
@@ -917,17 +918,17 @@ private slots:
             FieldEntry field;
             const char *passes;
         } fields[] = {
-            {"molar mass A, boiling feed", feedField(BoilingLiquidFeed, 1), "++++++++++++"},
-            {"molar mass B, boiling feed", feedField(BoilingLiquidFeed, 2), "++++++++++++"},
-            {"molar mass A, vapour feed", feedField(VapourFeed, 1), "++++++++++++"},
-            {"molar mass B, mixture feed", feedField(MixtureFeed, 2), "++++++++++++"},
-            {"molar mass A, liquid feed", feedField(LiquidFeed, 1), "++++++++++++"},
-            {"liquid flow, boiling feed", feedField(BoilingLiquidFeed, 3), "+++-++++++++"},
-            {"reflux, boiling feed", feedField(BoilingLiquidFeed, 7), "+++-++++++++"},
-            {"vapour flow, mixture feed", feedField(MixtureFeed, 3), "+++-++++++++"},
-            {"liquid fraction, mixture feed", feedField(MixtureFeed, 6), "+++-+-++++++"},
-            {"vapour temperature, vapour feed", feedField(VapourFeed, 5), "+++-++++++++"},
-            {"liquid temperature, liquid feed", feedField(LiquidFeed, 5), "+++-++++++++"},
+            {"molar mass A, boiling feed", feedField(BoilingLiquidFeed, 1), "++-++++----+"},
+            {"molar mass B, boiling feed", feedField(BoilingLiquidFeed, 2), "++-++++----+"},
+            {"molar mass A, vapour feed", feedField(VapourFeed, 1), "++-++++----+"},
+            {"molar mass B, mixture feed", feedField(MixtureFeed, 2), "++-++++----+"},
+            {"molar mass A, liquid feed", feedField(LiquidFeed, 1), "++-++++----+"},
+            {"liquid flow, boiling feed", feedField(BoilingLiquidFeed, 3), "++--+++----+"},
+            {"reflux, boiling feed", feedField(BoilingLiquidFeed, 7), "++--+++----+"},
+            {"vapour flow, mixture feed", feedField(MixtureFeed, 3), "++--+++----+"},
+            {"liquid fraction, mixture feed", feedField(MixtureFeed, 6), "++--+-+----+"},
+            {"vapour temperature, vapour feed", feedField(VapourFeed, 5), "++--+++----+"},
+            {"liquid temperature, liquid feed", feedField(LiquidFeed, 5), "++--+++----+"},
             {"equilibrium X of the first point", equilibriumField(1, XColumn), "++--+-------"},
             {"mixing heat temperature", mixingTemperature, "+++-++++++++"},
             {"mixing heat DH of the first point", thermalField(MixingHeatDataSet, 0, 1, 1), "++--+-------"},
