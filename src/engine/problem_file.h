@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // Problem files: everything a student types on the first-entry road, as the
 // texts they type, in one JSON document (see examples/). Loading one applies
@@ -12,13 +13,27 @@
 // proper-cased, out-of-range equilibrium values become "???", tables are
 // sorted, the azeotrope is detected (or taken as declared) and every data set
 // is checked with the check of its screen, in the order of the screens.
+//
+// The windowed program keeps the problem being typed in such a file. A file
+// of an unfinished problem says so ("unfinished": true) and holds the data
+// sets in road order up to the last one whose values are all typed.
 
 struct ProblemFileResult {
+    // The problem can be calculated: the file is finished and every data set
+    // passes its check.
     bool ok = false;
-    // Why the problem cannot be calculated: the key that is missing, of the
-    // wrong type or with a count outside its limits, or the data set whose
-    // check failed with the first faulty point its screen would report.
+    // Why not: the key that is missing, of the wrong type or with a count
+    // outside its limits, the data set whose check failed with the first
+    // faulty point its screen would report, or the first data set an
+    // unfinished problem still lacks.
     QString error;
+    // The windows can go on with the problem: the file was read whole, even
+    // if it is unfinished or a data set fails its check (the road then opens
+    // that data set's control screen, or the first one not typed yet).
+    bool opens = false;
+    // For a file that does not open: what is wrong, in Russian, for the
+    // student.
+    QString russianError;
 };
 
 // Loads a problem from the text of a problem file into data, which starts
@@ -29,3 +44,36 @@ ProblemFileResult LoadProblem(const QByteArray &json, ProblemData &data);
 // Reads and loads the problem file at path; a file that cannot be read is
 // refused like a broken one.
 ProblemFileResult LoadProblemFile(const QString &path, ProblemData &data);
+
+// The problem file of data: every text as the screens show it, "???"
+// included, so that loading it gives back the same problem state. Data sets
+// not typed yet on the first-entry road are left out, and the file is marked
+// unfinished.
+QByteArray SaveProblem(const ProblemData &data);
+
+// Why a file could not be written.
+enum class WriteFault {
+    None,
+    Folder,  // no file can be made in the folder (missing, not writable, not a folder)
+    NoSpace, // the disk (or the user's quota) is full
+    Disk,    // another failure while writing
+    Replace, // the new file could not take the old one's place
+};
+struct FileWriteResult {
+    WriteFault fault = WriteFault::None;
+    QString detail; // the system's own words
+    bool ok() const { return fault == WriteFault::None; }
+};
+
+// The moments of a write, for a test that stops the program at each of them.
+enum class WriteStep { TemporaryOpened, HalfWritten, Written, Replaced };
+
+// Writes bytes to path through a temporary file in the same folder, flushed
+// to the disk and then renamed over path: whenever the program stops, path
+// holds either its old text or the new one, never a part. interruption, when
+// given, is called at each step.
+FileWriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes,
+                                    const std::function<void(WriteStep)> &interruption = {});
+
+// SaveProblem(data) written atomically to path.
+FileWriteResult WriteProblemFile(const QString &path, const ProblemData &data);

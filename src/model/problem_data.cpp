@@ -27,6 +27,7 @@ void ResetProblemState(ProblemData &data)
 
     for (int i = 1; i <= 3; ++i)
         data.Names[i].clear();
+    data.Entered = {};
 
     for (int i = 1; i <= MaxPoints; ++i) {
         data.Equilibrium.XText[i].clear();

@@ -147,6 +147,30 @@ enum class CalculationOutcome {
     InvalidData,             // data the calculation cannot handle (see InvalidReason)
 };
 
+// The data sets of the first-entry road, in the order the road asks for
+// them. The sets kept per component or per temperature are typed table by
+// table, so a step of the road is a set and, for those, the number of its
+// table.
+enum class RoadSet {
+    None,
+    Student,
+    Components,
+    Equilibrium,
+    Feed,
+    MixingHeat,
+    VaporHeatCapacity, // sub: component 1 or 2
+    VaporizationHeat,  // sub: component 1 or 2
+    SolutionTemperatures,
+    SolutionHeatCapacity, // sub: temperature 1..NT
+    Calculation,          // every data set is there
+};
+
+struct RoadStep {
+    RoadSet set = RoadSet::None;
+    int sub = 0;
+    auto operator<=>(const RoadStep &) const = default;
+};
+
 struct ProblemData {
     QString Names[4]; // 1: student and group, 2: more volatile, 3: less volatile component
     EquilibriumTable Equilibrium;
@@ -166,6 +190,10 @@ struct ProblemData {
     int BadPointIndex = 0;    // verdict of the last thermal-table or feed check
     int CurrentComponent = 1; // component, or solution temperature, on screen
     int RemovalPoint = 0;     // point offered in the removal dialog
+
+    // The last step of the first-entry road whose values are all typed:
+    // what a problem file of an unfinished problem holds.
+    RoadStep Entered;
 };
 
 // The problem state of this run of the program.

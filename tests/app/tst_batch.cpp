@@ -360,6 +360,21 @@ private slots:
         QCOMPARE(result.size(), 2);
     }
 
+    void unfinishedProblemIsRefused()
+    {
+        const QString path = written(QStringLiteral("unfinished.tarelin"),
+                                     R"({"format": 1, "unfinished": true, "student": "Иванов ХТ-31",
+                                         "components": ["Бензол", "Толуол"]})");
+        const Run plain = runTarelin({"--batch", path});
+        QCOMPARE(plain.status, 2);
+        QCOMPARE(QString::fromUtf8(plain.err),
+                 QStringLiteral("unfinished problem: equilibrium not typed yet\n"));
+        const Run json = runTarelin({"--batch", path, "--json"});
+        QCOMPARE(json.status, 2);
+        QCOMPARE(QJsonDocument::fromJson(json.out).object().value(QLatin1String("outcome")).toString(),
+                 QStringLiteral("invalid"));
+    }
+
     void reportFile()
     {
         const QString report = scratch.filePath(QStringLiteral("report.txt"));
