@@ -7,7 +7,8 @@
 #include <cmath>
 
 // Replays the fuzzers' corpora of problem files: every file is refused with
-// a reason or loaded and calculated to an outcome with finite results.
+// a reason or loaded and calculated to an outcome with finite results, and
+// every one that opens is saved and opens again the same.
 class FuzzReplayTest : public QObject {
     Q_OBJECT
 private slots:
@@ -31,6 +32,13 @@ private slots:
             return; // raw table bytes for the fuzzer's own harness
         ProblemData data;
         const ProblemFileResult loaded = LoadProblem(bytes, data);
+        if (loaded.opens) {
+            // Whatever opens is saved so that it opens again as it was.
+            ProblemData reopened;
+            const QByteArray saved = SaveProblem(data);
+            QVERIFY2(LoadProblem(saved, reopened).opens, saved.constData());
+            QCOMPARE(SaveProblem(reopened), saved);
+        }
         if (!loaded.ok) {
             QVERIFY(!loaded.error.isEmpty());
             return;

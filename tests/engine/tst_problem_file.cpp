@@ -1,13 +1,22 @@
+#include "engine/calculation.h"
 #include "engine/problem_file.h"
+#include "engine/road_steps.h"
 #include "model/problem_data.h"
+#include "results/report/report.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -109,6 +118,37 @@ QByteArray editedProblem(const QByteArray &text, const QStringList &edits)
         }
     }
     return QJsonDocument(root.toObject()).toJson();
+}
+
+// What a problem shows and what its calculation gives: the texts of the
+// file, the verdicts and the report of the results.
+QStringList Shown(ProblemData data)
+{
+    QStringList shown{QString::fromUtf8(SaveProblem(data))};
+    shown << QStringLiteral("verdicts %1 %2 %3 %4")
+                 .arg(data.Equilibrium.BadPoint)
+                 .arg(data.Equilibrium.Azeotropic)
+                 .arg(data.Equilibrium.AzeotropeX)
+                 .arg(data.BadPointIndex);
+    if (data.Entered.set == RoadSet::Calculation && StepToEnter(data, {}).set == RoadSet::Calculation) {
+        CalculateColumn(data);
+        for (const QStringList &page :
+             BuildReport(data, QStringLiteral("08.12.2026"), QStringLiteral("21:00")))
+            shown << page;
+    }
+    return shown;
+}
+
+// Runs work in a child process, which ends at once (no clean-up, as when
+// the program is killed) and whose exit status is returned.
+template <typename Work> int inChildProcess(Work work)
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(work());
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 QString loadError(const QByteArray &text)
@@ -444,6 +484,176 @@ private slots:
         QVERIFY(!result.ok);
         QVERIFY2(result.error.startsWith(QStringLiteral("no/such/problem.json: cannot be read")),
                  qPrintable(result.error));
+    }
+
+    // A saved problem opens as it was: the same texts, "???" marks and
+    // declared azeotrope included, the same verdicts, results and report.
+    void savedProblemOpensAsItWas_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("edits");
+        for (const char *file : {"benzene-toluene.json", "ethanol-water.json",
+                                 "methanol-water-vapour-feed.json", "benzene-toluene-mixture-feed.json"})
+            QTest::newRow(file) << file << QStringList();
+        QTest::newRow("??? and a declared azeotrope")
+            << "benzene-toluene.json"
+            << QStringList{"equilibrium.points[2][0]=\"1,2\"", "equilibrium.points[4][2]=\"-0,5e3\"",
+                           "equilibrium.azeotrope=\"0,95\"", "feed.values.xD=\"0,9,4\""};
+        QTest::newRow("declared azeotrope refused in the editor")
+            << "benzene-toluene.json" << QStringList{"equilibrium.azeotrope=\"???\""};
+        QTest::newRow("a later comma kept")
+            << "benzene-toluene.json"
+            << QStringList{"vaporization_heat[0][1][1]=\"4,3,3\"",
+                           "solution_heat_capacity[1].temperature=\"60,5.5\""};
+    }
+    void savedProblemOpensAsItWas()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, edits);
+        ProblemData typed, opened;
+        QVERIFY(LoadProblem(editedProblem(exampleText(file), edits), typed).opens);
+        const QByteArray saved = SaveProblem(typed);
+        const ProblemFileResult result = LoadProblem(saved, opened);
+        QVERIFY2(result.opens, qPrintable(result.error));
+        QVERIFY(!saved.contains("unfinished"));
+        QCOMPARE(Shown(opened), Shown(typed));
+    }
+
+    // An unfinished problem keeps the data sets typed so far, in road order,
+    // and batch mode names the first one it lacks.
+    void unfinishedProblemKeepsWhatIsTyped_data()
+    {
+        QTest::addColumn<int>("set");
+        QTest::addColumn<int>("sub");
+        QTest::addColumn<QString>("lacking");
+        const auto row = [](const char *name, RoadSet set, int sub, const char *lacking) {
+            QTest::newRow(name) << int(set) << sub << QString::fromLatin1(lacking);
+        };
+        row("nothing typed", RoadSet::None, 0, "student");
+        row("student", RoadSet::Student, 0, "components");
+        row("components", RoadSet::Components, 0, "equilibrium");
+        row("equilibrium", RoadSet::Equilibrium, 0, "feed");
+        row("feed", RoadSet::Feed, 0, "mixing_heat");
+        row("heats of mixing", RoadSet::MixingHeat, 0, "vapour_heat_capacity");
+        row("vapour table 1", RoadSet::VaporHeatCapacity, 1,
+            "vapour_heat_capacity[1] (less volatile component)");
+        row("vapour table 2", RoadSet::VaporHeatCapacity, 2, "vaporization_heat");
+        row("vaporization table 1", RoadSet::VaporizationHeat, 1,
+            "vaporization_heat[1] (less volatile component)");
+        row("vaporization table 2", RoadSet::VaporizationHeat, 2, "solution_heat_capacity");
+        row("solution temperatures", RoadSet::SolutionTemperatures, 0,
+            "solution_heat_capacity[0].points (temperature 20)");
+        row("solution table 2", RoadSet::SolutionHeatCapacity, 2,
+            "solution_heat_capacity[2].points (temperature 100)");
+    }
+    void unfinishedProblemKeepsWhatIsTyped()
+    {
+        QFETCH(int, set);
+        QFETCH(int, sub);
+        QFETCH(QString, lacking);
+        ProblemData typed, opened;
+        QVERIFY(LoadProblem(exampleText(QStringLiteral("benzene-toluene.json")), typed).ok);
+        typed.Entered = {RoadSet(set), sub};
+        const QByteArray saved = SaveProblem(typed);
+        QVERIFY(saved.contains("\"unfinished\": true"));
+        const ProblemFileResult result = LoadProblem(saved, opened);
+        QVERIFY(result.opens && !result.ok);
+        QCOMPARE(result.error,
+                 QStringLiteral("unfinished problem: ") + lacking + QStringLiteral(" not typed yet"));
+        QCOMPARE(opened.Entered, typed.Entered);
+        QCOMPARE(SaveProblem(opened), saved);
+    }
+
+    void unfinishedFilesOutOfOrder_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("feed before the equilibrium")
+            << QByteArray(R"({"unfinished": true, "student": "a", "components": ["b", "c"], "feed": {}})")
+            << "feed: comes after equilibrium, which is not typed yet";
+        QTest::newRow("newer format")
+            << QByteArray(R"({"format": 2, "profile": []})")
+            << "format: 2, written by a newer version of the program (this one reads "
+               "format 1)";
+        QTest::newRow("unfinished a text")
+            << QByteArray(R"({"unfinished": "yes"})") << "unfinished: true/false expected, found a text";
+    }
+    void unfinishedFilesOutOfOrder()
+    {
+        QFETCH(QByteArray, document);
+        ProblemData data;
+        const ProblemFileResult result = LoadProblem(document, data);
+        QVERIFY(!result.opens);
+        QTEST(result.error, "error");
+        QVERIFY(!result.russianError.isEmpty());
+    }
+
+    // A program killed at any moment of a write leaves the old problem or
+    // the new one, and it opens.
+    void writeKilledAtEveryStep_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("temporary file opened") << int(WriteStep::TemporaryOpened) << false;
+        QTest::newRow("half written") << int(WriteStep::HalfWritten) << false;
+        QTest::newRow("all written") << int(WriteStep::Written) << false;
+        QTest::newRow("renamed") << int(WriteStep::Replaced) << true;
+    }
+    void writeKilledAtEveryStep()
+    {
+        QFETCH(int, step);
+        QFETCH(bool, replaced);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("problem.tarelin"));
+        ProblemData before, after, opened;
+        QVERIFY(LoadProblem(exampleText(QStringLiteral("benzene-toluene.json")), before).ok);
+        QVERIFY(WriteProblemFile(path, before).ok());
+        QVERIFY(LoadProblem(exampleText(QStringLiteral("ethanol-water.json")), after).ok);
+        const int status = inChildProcess([&] {
+            WriteFileAtomically(path, SaveProblem(after), [step](WriteStep reached) {
+                if (int(reached) == step)
+                    _exit(7);
+            });
+            return 0;
+        });
+        QCOMPARE(status, 7);
+        QVERIFY(LoadProblemFile(path, opened).ok);
+        QCOMPARE(SaveProblem(opened), SaveProblem(replaced ? after : before));
+    }
+
+    void fullDiskKeepsTheOldFile()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("problem.tarelin"));
+        ProblemData data;
+        QVERIFY(LoadProblem(exampleText(QStringLiteral("benzene-toluene.json")), data).ok);
+        QVERIFY(WriteFileAtomically(path, "old").ok());
+        // A file size limit fails the write as a full disk does.
+        const int fault = inChildProcess([&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{100, 100};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            return int(WriteProblemFile(path, data).fault);
+        });
+        QCOMPARE(WriteFault(fault), WriteFault::NoSpace);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("problem.tarelin")});
+    }
+
+    void unwritableFolders_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::newRow("no such folder") << "no/such/folder/problem.tarelin";
+        QTest::newRow("a file for a folder") << "file/problem.tarelin";
+    }
+    void unwritableFolders()
+    {
+        QFETCH(QString, place);
+        QTemporaryDir folder;
+        QVERIFY(WriteFileAtomically(folder.filePath(QStringLiteral("file")), "x").ok());
+        QCOMPARE(WriteFileAtomically(folder.filePath(place), "problem").fault, WriteFault::Folder);
     }
 };
 
