@@ -63,7 +63,7 @@ CommandLine parseBatch(const QStringList &arguments)
     return command;
 }
 
-// The windowed program takes no argument of its own; the batch options
+// The windowed program takes a problem file at most; the batch options
 // without --batch and unknown long options are mistakes.
 CommandLine parseWindow(const QStringList &arguments)
 {
@@ -97,10 +97,19 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     return parseWindow(arguments);
 }
 
+QString WindowProblemFile(const QStringList &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        if (!arguments[i].startsWith(u'-'))
+            return arguments[i];
+    return {};
+}
+
 QString UsageText()
 {
-    return QStringLiteral("usage: tarelin [--batch FILE [--json] [--report FILE]]\n"
+    return QStringLiteral("usage: tarelin [FILE | --batch FILE [--json] [--report FILE]]\n"
                           "  (no argument)   start the windowed program\n"
+                          "  FILE            start the windowed program on the problem in FILE\n"
                           "  --batch FILE    calculate the problem file FILE and print the results\n"
                           "  --json          print the results as one JSON object\n"
                           "  --report FILE   also write the printed report to FILE (.txt or .pdf)\n"

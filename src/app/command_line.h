@@ -7,7 +7,7 @@
 
 // What the command line asks the program to do. Every argument the program
 // knows is read here, in one place:
-//   tarelin                                   the windowed program
+//   tarelin [FILE]                            the windowed program, on the problem in FILE
 //   tarelin --batch FILE [--json] [--report OUT]
 //   tarelin --help | --version
 // In the windowed program, arguments with a single dash are Qt's own
@@ -24,6 +24,11 @@ struct CommandLine {
 };
 
 CommandLine ParseCommandLine(const QStringList &arguments);
+
+// tarelin FILE: the problem file the windowed program opens, read from the
+// arguments Qt has left once it has taken its own (the value of -platform
+// and the like would otherwise pass for a file). Empty when none is named.
+QString WindowProblemFile(const QStringList &arguments);
 
 // The usage text and the version line.
 QString UsageText();

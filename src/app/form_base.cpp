@@ -2,6 +2,7 @@
 
 #include "caption_button.h"
 #include "platform.h"
+#include "problem_files.h"
 #include "window_registry.h"
 
 #include <QCloseEvent>
@@ -10,6 +11,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <cmath>
 
 int TwipsToPixels(int twips)
@@ -47,6 +49,9 @@ FormBase::FormBase(const QString &designName, QWidget *parent)
     setObjectName(designName);
     setAttribute(Qt::WA_DeleteOnClose, false);
     RegisterForm(this);
+    // On every window the problem typed so far can be saved under a name.
+    auto *save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, [] { RunHandler([] { SaveProblemAs(); }); });
 }
 
 FormBase::~FormBase()

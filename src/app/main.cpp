@@ -1,5 +1,7 @@
 #include "batch.h"
 #include "command_line.h"
+#include "problem_files.h"
+#include "problem_keeper.h"
 #include "qt_platform.h"
 #include "start_screen.h"
 #include "window_registry.h"
@@ -67,10 +69,25 @@ int main(int argc, char *argv[])
     QtPlatform desktop;
     setPlatform(&desktop);
 
+    KeepProblemsIn(ProblemFolder());
+
     auto *start = new StartScreen;
-    if (qEnvironmentVariableIsSet("TARELIN_EXIT_AFTER_FIRST_PAINT"))
+    const bool probe = qEnvironmentVariableIsSet("TARELIN_EXIT_AFTER_FIRST_PAINT");
+    if (probe)
         start->installEventFilter(new FirstPaintProbe(start));
     start->show();
+    // Over the start screen: the problem named on the command line, or the
+    // offer to continue the last one.
+    const QString file = WindowProblemFile(app.arguments());
+    if (!probe)
+        QTimer::singleShot(0, start, [file] {
+            RunHandler([file] {
+                if (file.isEmpty())
+                    OfferToContinueLastProblem();
+                else
+                    OpenProblemFile(file);
+            });
+        });
     const int status = app.exec();
     CloseAllForms();
     setPlatform(nullptr);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "problem_keeper.h"
+
 #include <QPoint>
 #include <QString>
 #include <exception>
@@ -53,6 +55,13 @@ public:
     // system allows it; elsewhere the request is only recorded.
     virtual void switchKeyboardLayout(unsigned layout) = 0;
 
+    // The file dialog: a file to open, starting in folder, or the file to
+    // save to, starting at suggested; filter is the dialog's line of file
+    // types ("Задачи (*.tarelin)"). Empty when cancelled.
+    virtual QString chooseFileToOpen(const QString &title, const QString &folder, const QString &filter) = 0;
+    virtual QString chooseFileToSave(const QString &title, const QString &suggested,
+                                     const QString &filter) = 0;
+
     // The printer. beginDocument opens the print dialog where there is one;
     // false means cancelled or failed, with nothing printed.
     virtual bool beginDocument(const QString &title) = 0;
@@ -84,13 +93,16 @@ Platform &platform();
 // Installs the platform for this run; the previous one is returned.
 Platform *setPlatform(Platform *next);
 
-// Runs one event handler; the end of the program unwinds to here.
+// Runs one event handler; the end of the program unwinds to here. What the
+// handler typed or changed is then kept on the disk, even when it ended the
+// program.
 template <typename Handler> void RunHandler(Handler &&handler)
 {
     try {
         handler();
     } catch (const ProgramEnded &) {
     }
+    KeepProblem();
 }
 
 // Convenience wrappers for the end of the program.

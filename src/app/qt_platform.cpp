@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
@@ -90,7 +92,52 @@ void FitToTitleAndText(QInputDialog &dialog, const QString &title)
     dialog.resize(dialog.sizeHint());
 }
 
+// Qt's own file dialog, whose texts come from Qt's Russian translation and
+// are set here where it has none.
+QString fileDialog(QFileDialog::AcceptMode mode, const QString &title, const QString &start,
+                   const QString &filter)
+{
+    QFileDialog dialog(nullptr, title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    const QFileInfo info(start);
+    if (info.isDir()) {
+        dialog.setDirectory(start);
+    } else {
+        dialog.setDirectory(info.absolutePath());
+        dialog.selectFile(info.fileName());
+        dialog.setDefaultSuffix(info.suffix());
+    }
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файлов:"));
+    dialog.setLabelText(QFileDialog::Accept, mode == QFileDialog::AcceptOpen ? QStringLiteral("Открыть")
+                                                                             : QStringLiteral("Сохранить"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace
+
+QString QtPlatform::chooseFileToOpen(const QString &title, const QString &folder, const QString &filter)
+{
+    throwIfEnded();
+    const QString path = fileDialog(QFileDialog::AcceptOpen, title, folder, filter);
+    throwIfEnded();
+    return path;
+}
+
+QString QtPlatform::chooseFileToSave(const QString &title, const QString &suggested, const QString &filter)
+{
+    throwIfEnded();
+    const QString path = fileDialog(QFileDialog::AcceptSave, title, suggested, filter);
+    throwIfEnded();
+    return path;
+}
 
 std::optional<QString> QtPlatform::prompt(const QString &title, const QString &text, QPoint twips,
                                           PromptInput input)

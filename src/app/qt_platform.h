@@ -22,6 +22,8 @@ public:
     bool runDialog(QuestionDialog &dialog) override;
     void beep() override;
     void switchKeyboardLayout(unsigned layout) override;
+    QString chooseFileToOpen(const QString &title, const QString &folder, const QString &filter) override;
+    QString chooseFileToSave(const QString &title, const QString &suggested, const QString &filter) override;
 
     bool beginDocument(const QString &title) override;
     void printLine(const QString &line) override;

@@ -2,6 +2,8 @@
 
 #include "flow.h"
 #include "platform.h"
+#include "problem_files.h"
+#include "problem_keeper.h"
 #include "prompts.h"
 
 #include "model/problem_data.h"
@@ -24,6 +26,7 @@ constexpr int DescriptionWidth = 8200;
 constexpr int DescriptionHeight = 3900;
 constexpr int ButtonWidth = 3000;
 constexpr int ButtonHeight = 500;
+constexpr int OpenButtonGap = 200;
 // The shadow strips are 5 twips thick: one pixel on the screen.
 constexpr int ShadowThickness = TwipsPerPixel;
 
@@ -109,6 +112,7 @@ StartScreen::StartScreen()
     description = addLabel(QStringLiteral("Label3"), descriptionText());
     ready = addButton(QStringLiteral("Command1"), QStringLiteral("Готовы к работе ?"));
     notReady = addButton(QStringLiteral("Command2"), QStringLiteral("Не готовы к работе ?"));
+    openFile = addButton(QStringLiteral("Command3"), QStringLiteral("Открыть файл задачи"));
 
     QFont titleFont = font();
     titleFont.setBold(true);
@@ -128,6 +132,7 @@ StartScreen::StartScreen()
     notReady->setFocusPolicy(Qt::ClickFocus);
     connect(ready, &QPushButton::clicked, this, [this] { RunHandler([this] { Command1_Click(); }); });
     connect(notReady, &QPushButton::clicked, this, [this] { RunHandler([this] { Command2_Click(); }); });
+    connect(openFile, &QPushButton::clicked, this, [this] { RunHandler([this] { Command3_Click(); }); });
 
     layOutControls();
     ready->setFocus();
@@ -149,6 +154,8 @@ void StartScreen::layOutControls()
     const int gap = (width - 2 * ButtonWidth) / 3;
     placeTwips(ready, gap, buttonTop, ButtonWidth, ButtonHeight);
     placeTwips(notReady, 2 * gap + ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
+    placeTwips(openFile, (width - ButtonWidth) / 2, buttonTop + ButtonHeight + OpenButtonGap, ButtonWidth,
+               ButtonHeight);
 }
 
 void StartScreen::resizeEvent(QResizeEvent *event)
@@ -168,13 +175,22 @@ void StartScreen::drawContent(QPainter &painter)
 void StartScreen::Command1_Click()
 {
     ResetProblemState(problem());
+    KeepNewProblem();
+    AskIdentity(RoadSet::Student);
+}
+
+void AskIdentity(RoadSet from)
+{
     PrepareEquilibriumWindow();
 
     ProblemData &data = problem();
     const QString componentTitle = QStringLiteral("ВВОД НАМЕНОВАНИЯ КОМПОНЕНТОВ");
     platform().switchKeyboardLayout(RussianKeyboardLayout);
-    data.Names[1] = ProperCase(PromptName(QStringLiteral("ВВОД ФАМИЛИИ"),
-                                          QStringLiteral("  ВВЕДИТЕ ФАМИЛИЮ И НОМЕР ГРУППЫ "), 500, 300));
+    if (from <= RoadSet::Student) {
+        data.Names[1] = ProperCase(PromptName(QStringLiteral("ВВОД ФАМИЛИИ"),
+                                              QStringLiteral("  ВВЕДИТЕ ФАМИЛИЮ И НОМЕР ГРУППЫ "), 500, 300));
+        DataSetTyped({RoadSet::Student});
+    }
     data.Names[2] = ProperCase(PromptName(
         componentTitle,
         QStringLiteral("  ВВЕДИТЕ НАИМЕНОВАНИЕ БОЛЕЕ ЛЕТУЧЕГО КОМПОНЕНТОА РАЗДЕЛЯЕМОЙ СМЕСИ "), 500, 500));
@@ -182,13 +198,19 @@ void StartScreen::Command1_Click()
     data.Names[3] = ProperCase(PromptName(
         componentTitle,
         QStringLiteral("  ВВЕДИТЕ НАИМЕНОВАНИЕ МЕНЕЕ ЛЕТУЧЕГО КОМПОНЕНТОА РАЗДЕЛЯЕМОЙ СМЕСИ "), 500, 500));
+    DataSetTyped({RoadSet::Components});
     platform().switchKeyboardLayout(EnglishKeyboardLayout);
 
-    EnterEquilibriumData();
+    ContinueFirstRoad({RoadSet::Components});
 }
 
 void StartScreen::Command2_Click()
 {
     hide();
     EndProgram();
+}
+
+void StartScreen::Command3_Click()
+{
+    OpenProblemFromDialog();
 }

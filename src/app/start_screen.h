@@ -2,6 +2,8 @@
 
 #include "form_base.h"
 
+#include "model/problem_data.h"
+
 #include <QImage>
 
 class QLabel;
@@ -20,6 +22,8 @@ public:
 public slots:
     void Command1_Click();
     void Command2_Click();
+    // "Открыть файл задачи", below the two buttons of the design.
+    void Command3_Click();
 
 protected:
     void drawContent(QPainter &painter) override;
@@ -35,7 +39,13 @@ private:
     QLabel *description = nullptr;
     QPushButton *ready = nullptr;
     QPushButton *notReady = nullptr;
+    QPushButton *openFile = nullptr;
 };
+
+// The identity prompts from the answer of `from` on (the surname, or the
+// component names of a problem whose surname is typed), then the
+// equilibrium entry.
+void AskIdentity(RoadSet from);
 
 // The four-corner background of the start screen, drawn as the two shaded
 // triangles (0, 1, 2) and (0, 2, 3) of the corners top-left green, top-right

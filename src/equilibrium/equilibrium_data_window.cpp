@@ -5,6 +5,7 @@
 
 #include "app/flow.h"
 #include "app/platform.h"
+#include "app/problem_keeper.h"
 #include "app/prompts.h"
 #include "app/window_registry.h"
 #include "engine/equilibrium_table.h"
@@ -176,13 +177,20 @@ void EquilibriumDataWindow::enterData()
         askPoint(i);
 
     SortEquilibriumTable(data);
+    DetectAzeotrope(data);
+    DataSetTyped({RoadSet::Equilibrium});
+    showTypedTable();
+}
+
+void EquilibriumDataWindow::showTypedTable()
+{
     placeButtonRow();
-    const bool found = DetectAzeotrope(data);
     showAcceptButtons(false);
     endOfCorrections->hide();
-    // Without a crossing of the diagonal the student says whether the
-    // mixture is azeotropic before the table can be accepted.
-    showAzeotropeButtons(!found);
+    // Without a crossing of the diagonal, or an azeotrope declared, the
+    // student says whether the mixture is azeotropic before the table can be
+    // accepted.
+    showAzeotropeButtons(!problem().Equilibrium.Azeotropic);
     clearDrawing();
     ShowEquilibriumControlTable();
     show();
@@ -337,11 +345,11 @@ void EquilibriumDataWindow::highlightBadLine()
 void EquilibriumDataWindow::accept()
 {
     if (currentRoad == EquilibriumRoad::FirstEntry) {
-        // The feed-condition window closes every other window as it opens.
+        // The next window closes every other window as it opens.
         unload();
         if (FormBase *editor = FindForm(QStringLiteral("Form4")))
             editor->unload();
-        ShowFeedConditionWindow();
+        ContinueFirstRoad({RoadSet::Equilibrium});
         return;
     }
     unload();
@@ -403,6 +411,13 @@ void EquilibriumDataWindow::Command5_Click()
     showAzeotropeButtons(false);
     showAcceptButtons(true);
     ShowEquilibriumControlTable();
+}
+
+void ShowTypedEquilibriumTable()
+{
+    EquilibriumDataWindow *window = EquilibriumDataWindowOf(EquilibriumRoad::FirstEntry);
+    CloseOtherForms();
+    window->showTypedTable();
 }
 
 EquilibriumDataWindow *EquilibriumDataWindowOf(EquilibriumRoad road)

@@ -32,6 +32,9 @@ public:
     void prepare();
     // Asks the count and the points, sorts them and shows the control table.
     void enterData();
+    // The control table of the table typed, with the azeotrope question when
+    // no azeotrope is found or declared.
+    void showTypedTable();
     // Prints the control table and colours the verdict buttons.
     void ShowEquilibriumControlTable();
     // The control table after the editor found the table still faulty.

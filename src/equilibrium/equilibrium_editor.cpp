@@ -431,7 +431,7 @@ void EquilibriumEditor::Command1_Click()
     if (currentRoad == EquilibriumRoad::FirstEntry) {
         if (FormBase *window = FindForm(QStringLiteral("Form2")))
             window->unload();
-        ShowFeedConditionWindow();
+        ContinueFirstRoad({RoadSet::Equilibrium});
         return;
     }
     CloseAllForms();

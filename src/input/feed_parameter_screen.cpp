@@ -2,7 +2,9 @@
 
 #include "app/flow.h"
 #include "app/platform.h"
+#include "app/problem_keeper.h"
 #include "app/prompts.h"
+#include "app/window_registry.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -115,13 +117,23 @@ void FeedParameterScreen::enterParameters(int condition)
         list->item(i - 1)->setSizeHint(QSize(0, TwipsToPixels(LineHeight)));
         list->scrollToBottom();
     }
-    list->hide();
-    setWindowTitle(FeedControlCaption(feedRoad, condition, false));
     CopyFeedEntries(feed);
+    DataSetTyped({RoadSet::Feed});
+    showTypedParameters();
+}
+
+void FeedParameterScreen::showTypedParameters()
+{
+    ProblemData &data = problem();
+    // The prompts are the labels of the lines.
+    SetFeedCondition(data.Feed, data.Feed.Condition);
+    list->hide();
+    setWindowTitle(FeedControlCaption(feedRoad, data.Feed.Condition, false));
+    show();
     // The check runs before the table is printed: it may put a derived value
     // in place of a typed one (a vapour colder than its dew point is taken at
     // the dew point), and the table shows what will be calculated with.
-    const int badParameter = CheckFeedParameters(problem());
+    const int badParameter = CheckFeedParameters(data);
     printControlTable();
     showVerdict(badParameter);
 }
@@ -175,7 +187,7 @@ void FeedParameterScreen::acceptOrReport()
         hide();
         unload();
         if (feedRoad == FeedRoad::FirstEntry)
-            AskMixingHeatQuestion();
+            ContinueFirstRoad({RoadSet::Feed});
         else
             ShowChangeDataMenu();
         return;
@@ -270,4 +282,12 @@ void FeedParameterScreen::Command3_Click()
     clearDrawing();
     printControlTable();
     acceptOrReport();
+}
+
+void ShowTypedFeedParameters()
+{
+    auto *screen = new FeedParameterScreen(FeedRoad::FirstEntry);
+    CloseOtherForms();
+    screen->showTypedParameters();
+    screen->activateWindow();
 }

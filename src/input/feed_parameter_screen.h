@@ -27,6 +27,8 @@ public:
 
     // Asks every parameter of the condition and shows the control table.
     void enterParameters(int condition);
+    // The control table of the parameters typed, checked.
+    void showTypedParameters();
     // Change road: the stored parameters of the current condition, open for
     // correction.
     void correctStoredValues();

@@ -5,7 +5,9 @@
 #include "thermal_prompts.h"
 #include "thermal_table_screen.h"
 
+#include "app/flow.h"
 #include "app/platform.h"
+#include "app/problem_keeper.h"
 #include "app/prompts.h"
 #include "engine/thermal_tables.h"
 #include "model/text.h"
@@ -135,6 +137,7 @@ void SolutionTemperatureScreen::enterTemperatures()
     for (int j = 1; j <= Set().NT; ++j)
         promptTemperature(j);
     SortSolutionTemperatures(problem());
+    DataSetTyped({RoadSet::SolutionTemperatures});
 
     for (int j = 1; j <= Set().NT; ++j)
         printAt(4000, Row * j + 1210, SolutionTemperatureLine(problem(), j));
@@ -148,10 +151,7 @@ void SolutionTemperatureScreen::enterTemperatures()
 
 void SolutionTemperatureScreen::Command3_Click()
 {
-    RunHandler([] {
-        problem().CurrentComponent = 1;
-        StartSolutionHeatCapacityEntry();
-    });
+    RunHandler([] { ContinueFirstRoad({RoadSet::SolutionTemperatures}); });
 }
 
 void SolutionTemperatureScreen::Command5_Click()

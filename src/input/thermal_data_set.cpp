@@ -95,6 +95,7 @@ const TemperatureQuestion TableTemperature{
 ThermalDataSet MakeMixingHeat()
 {
     ThermalDataSet set;
+    set.roadSet = RoadSet::MixingHeat;
     set.table = [](ProblemData &data, int) {
         MixingHeatTable &t = data.MixingHeat;
         return PointTable{&t.N, t.XText, t.X, t.DHText, t.DH};
@@ -148,6 +149,7 @@ ThermalDataSet MakeMixingHeat()
 ThermalDataSet MakeVaporHeatCapacity()
 {
     ThermalDataSet set;
+    set.roadSet = RoadSet::VaporHeatCapacity;
     set.table = [](ProblemData &data, int k) {
         VaporHeatCapacityTable &t = data.VaporHeatCapacity;
         return PointTable{&t.N[k], t.TText[k], t.T[k], t.CText[k], t.C[k]};
@@ -196,6 +198,7 @@ ThermalDataSet MakeVaporHeatCapacity()
 ThermalDataSet MakeVaporizationHeat()
 {
     ThermalDataSet set;
+    set.roadSet = RoadSet::VaporizationHeat;
     set.table = [](ProblemData &data, int k) {
         VaporizationHeatTable &t = data.VaporizationHeat;
         return PointTable{&t.N[k], t.TText[k], t.T[k], t.RText[k], t.R[k]};
@@ -244,6 +247,7 @@ ThermalDataSet MakeVaporizationHeat()
 ThermalDataSet MakeSolutionHeatCapacity()
 {
     ThermalDataSet set;
+    set.roadSet = RoadSet::SolutionHeatCapacity;
     set.table = [](ProblemData &data, int j) {
         SolutionHeatCapacitySet &s = data.SolutionHeatCapacity;
         return PointTable{&s.N[j], s.XText[j], s.X[j], s.CText[j], s.C[j]};

@@ -67,6 +67,9 @@ struct TemperatureQuestion {
 // temperature and, for the sets kept per component, "более" by "менее" for
 // the less volatile component.
 struct ThermalDataSet {
+    // The data set of the road, and the step of its table sub.
+    RoadSet roadSet = RoadSet::None;
+    RoadStep roadStep(int sub) const { return {roadSet, roadSet == RoadSet::MixingHeat ? 0 : sub}; }
     std::function<PointTable(ProblemData &, int sub)> table;
     void (*sort)(ProblemData &, int sub) = nullptr;
     int (*check)(ProblemData &, int sub) = nullptr;

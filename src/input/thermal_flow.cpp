@@ -4,8 +4,11 @@
 #include "thermal_table_screen.h"
 
 #include "app/flow.h"
+#include "app/problem_keeper.h"
 #include "app/window_registry.h"
 #include "engine/thermal_tables.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -26,19 +29,14 @@ template <typename Make> ThermalTableScreen *ReuseOrLoad(const QString &name, Ma
     return screen;
 }
 
-void LeaveTo(ThermalTableScreen &screen, void (*next)())
-{
-    screen.hide();
-    next();
-}
-
 ThermalTableScreen *LoadMixingHeatScreen()
 {
     TableScreenRoad road;
     road.errorDialogOnAccept = road.errorDialogOnEndOfCorrections = QStringLiteral("Form10");
     road.removalDialog = QStringLiteral("Form11");
     road.accepted = [](ThermalTableScreen &screen, int, bool) {
-        LeaveTo(screen, AskVaporHeatCapacityQuestion);
+        screen.hide();
+        ContinueFirstRoad({RoadSet::MixingHeat});
     };
     return new ThermalTableScreen(QStringLiteral("Form9"), MixingHeatDataSet(), road);
 }
@@ -48,11 +46,8 @@ ThermalTableScreen *LoadVaporHeatCapacityScreen()
     TableScreenRoad road;
     road.errorDialogOnAccept = road.errorDialogOnEndOfCorrections = QStringLiteral("Form14");
     road.removalDialog = QStringLiteral("Form13");
-    road.accepted = [](ThermalTableScreen &screen, int component, bool) {
-        if (component == 1)
-            screen.enterData(2);
-        else
-            StartVaporizationHeatEntry(1);
+    road.accepted = [](ThermalTableScreen &, int component, bool) {
+        ContinueFirstRoad({RoadSet::VaporHeatCapacity, component});
     };
     return new ThermalTableScreen(QStringLiteral("Form12"), VaporHeatCapacityDataSet(), road);
 }
@@ -63,23 +58,11 @@ ThermalTableScreen *LoadVaporizationHeatScreen()
     road.errorDialogOnAccept = road.errorDialogOnEndOfCorrections = QStringLiteral("Form16");
     road.removalDialog = QStringLiteral("Form17");
     road.accepted = [](ThermalTableScreen &screen, int component, bool) {
-        if (component == 1)
-            StartVaporizationHeatEntry(2);
-        else
-            LeaveTo(screen, EnterSolutionTemperatures);
+        if (component == MaxComponents)
+            screen.hide();
+        ContinueFirstRoad({RoadSet::VaporizationHeat, component});
     };
     return new ThermalTableScreen(QStringLiteral("Form15"), VaporizationHeatDataSet(), road);
-}
-
-// The last table of the road starts the calculation. The temperatures are
-// put in order first: one corrected on a table screen may have passed its
-// neighbours, and the liquid enthalpy interpolates over them as ascending.
-void FinishSolutionTables(ThermalTableScreen &screen)
-{
-    SortSolutionTemperatures(problem());
-    screen.unload();
-    CloseOtherForms();
-    RunCalculation();
 }
 
 ThermalTableScreen *LoadSolutionHeatCapacityScreen()
@@ -87,22 +70,35 @@ ThermalTableScreen *LoadSolutionHeatCapacityScreen()
     TableScreenRoad road;
     road.errorDialogOnAccept = road.errorDialogOnEndOfCorrections = QStringLiteral("Form21");
     road.removalDialog = QStringLiteral("Form22");
-    road.accepted = [](ThermalTableScreen &screen, int temperature, bool) {
-        if (temperature < problem().SolutionHeatCapacity.NT) {
-            problem().CurrentComponent = temperature + 1;
-            StartSolutionHeatCapacityEntry();
-        } else {
-            FinishSolutionTables(screen);
-        }
+    // The last table of the road starts the calculation.
+    road.accepted = [](ThermalTableScreen &, int temperature, bool) {
+        ContinueFirstRoad({RoadSet::SolutionHeatCapacity, temperature});
     };
     return new ThermalTableScreen(QStringLiteral("Form20"), SolutionHeatCapacityDataSet(), road);
+}
+
+// The screen of a thermal data set, loaded or brought to the front.
+ThermalTableScreen *ScreenOf(RoadSet set)
+{
+    switch (set) {
+    case RoadSet::MixingHeat:
+        return ReuseOrLoad(QStringLiteral("Form9"), LoadMixingHeatScreen);
+    case RoadSet::VaporHeatCapacity:
+        return ReuseOrLoad(QStringLiteral("Form12"), LoadVaporHeatCapacityScreen);
+    case RoadSet::VaporizationHeat:
+        return ReuseOrLoad(QStringLiteral("Form15"), LoadVaporizationHeatScreen);
+    default:
+        if (auto *temperatures = FindForm(QStringLiteral("Form18")))
+            temperatures->unload();
+        return ReuseOrLoad(QStringLiteral("Form20"), LoadSolutionHeatCapacityScreen);
+    }
 }
 
 } // namespace
 
 void AskMixingHeatQuestion()
 {
-    ThermalTableScreen *screen = ReuseOrLoad(QStringLiteral("Form9"), LoadMixingHeatScreen);
+    ThermalTableScreen *screen = ScreenOf(RoadSet::MixingHeat);
     DataQuestion question;
     question.caption = QStringLiteral("Данные по теплотам смешения компонентов разделяемой смеси");
     question.question = QStringLiteral("Имеются ли у Вас данные по теплотам смешения\n"
@@ -116,7 +112,9 @@ void AskMixingHeatQuestion()
     };
     question.absent = [](ThermalTableScreen &s) {
         problem().MixingHeat.Present = false;
-        LeaveTo(s, AskVaporHeatCapacityQuestion);
+        DataSetTyped({RoadSet::MixingHeat});
+        s.hide();
+        ContinueFirstRoad({RoadSet::MixingHeat});
     };
     screen->askQuestion(question);
     screen->show();
@@ -124,7 +122,7 @@ void AskMixingHeatQuestion()
 
 void AskVaporHeatCapacityQuestion()
 {
-    ThermalTableScreen *screen = ReuseOrLoad(QStringLiteral("Form12"), LoadVaporHeatCapacityScreen);
+    ThermalTableScreen *screen = ScreenOf(RoadSet::VaporHeatCapacity);
     DataQuestion question;
     question.caption = QStringLiteral("Данные по теплоемкости компонентов в газообразном состоянии");
     question.question = QStringLiteral("Имеются ли у Вас данные по теплоемкости\n"
@@ -138,8 +136,9 @@ void AskVaporHeatCapacityQuestion()
     };
     question.absent = [](ThermalTableScreen &s) {
         problem().VaporHeatCapacity.Present = false;
+        DataSetTyped({RoadSet::VaporHeatCapacity, MaxComponents});
         s.unload();
-        StartVaporizationHeatEntry(1);
+        ContinueFirstRoad({RoadSet::VaporHeatCapacity, MaxComponents});
     };
     screen->askQuestion(question);
     screen->show();
@@ -147,16 +146,12 @@ void AskVaporHeatCapacityQuestion()
 
 void StartVaporizationHeatEntry(int component)
 {
-    ThermalTableScreen *screen = ReuseOrLoad(QStringLiteral("Form15"), LoadVaporizationHeatScreen);
-    screen->enterData(component);
+    ScreenOf(RoadSet::VaporizationHeat)->enterData(component);
 }
 
 void StartSolutionHeatCapacityEntry()
 {
-    if (auto *temperatures = FindForm(QStringLiteral("Form18")))
-        temperatures->unload();
-    ThermalTableScreen *screen = ReuseOrLoad(QStringLiteral("Form20"), LoadSolutionHeatCapacityScreen);
-    screen->enterData(problem().CurrentComponent);
+    ScreenOf(RoadSet::SolutionHeatCapacity)->enterData(problem().CurrentComponent);
 }
 
 void EnterSolutionTemperatures()
@@ -165,4 +160,34 @@ void EnterSolutionTemperatures()
     screen->moveTwips(0, 0);
     CloseOtherForms();
     screen->enterTemperatures();
+}
+
+void EnterThermalStep(RoadStep step)
+{
+    switch (step.set) {
+    case RoadSet::MixingHeat:
+        AskMixingHeatQuestion();
+        return;
+    case RoadSet::VaporHeatCapacity:
+        if (step.sub == 1 || !problem().VaporHeatCapacity.Present)
+            AskVaporHeatCapacityQuestion();
+        else
+            ScreenOf(step.set)->enterData(step.sub);
+        return;
+    case RoadSet::VaporizationHeat:
+        StartVaporizationHeatEntry(step.sub);
+        return;
+    case RoadSet::SolutionTemperatures:
+        EnterSolutionTemperatures();
+        return;
+    default:
+        problem().CurrentComponent = step.sub;
+        StartSolutionHeatCapacityEntry();
+        return;
+    }
+}
+
+void ShowTypedThermalTable(RoadStep step)
+{
+    ScreenOf(step.set)->showTypedTable(std::max(step.sub, 1));
 }

@@ -3,6 +3,7 @@
 #include "thermal_prompts.h"
 
 #include "app/platform.h"
+#include "app/problem_keeper.h"
 #include "app/prompts.h"
 #include "engine/thermal_tables.h"
 #include "model/text.h"
@@ -234,11 +235,7 @@ void ThermalTableScreen::enterData(int sub)
     problem().CurrentComponent = sub;
     clearScreen();
     setWindowTitle(text(set.entryCaption));
-    if (!set.entryLabel.isEmpty()) {
-        label1->setText(text(set.entryLabel));
-        placeTwips(label1, CentredLeft(FormWidth, ListWidth), 200, ListWidth, 700);
-        label1->show();
-    }
+    showEntryLabel();
     show();
     if (set.asksTemperatureBeforeCount)
         promptTemperature(2000);
@@ -262,7 +259,27 @@ void ThermalTableScreen::enterData(int sub)
             list1->addItem(set.pointLine(problem(), sub, j));
     }
     set.sort(problem(), sub);
+    DataSetTyped(set.roadStep(sub));
     showPrintedTable();
+}
+
+void ThermalTableScreen::showTypedTable(int sub)
+{
+    currentSub = sub;
+    problem().CurrentComponent = sub;
+    clearScreen();
+    showEntryLabel();
+    show();
+    showPrintedTable();
+}
+
+void ThermalTableScreen::showEntryLabel()
+{
+    if (set.entryLabel.isEmpty())
+        return;
+    label1->setText(text(set.entryLabel));
+    placeTwips(label1, CentredLeft(FormWidth, ListWidth), 200, ListWidth, 700);
+    label1->show();
 }
 
 void ThermalTableScreen::showPrintedTable()

@@ -61,6 +61,8 @@ public:
     void clearScreen();
     // Count and point prompts of table sub, sort, printed table and verdict buttons.
     void enterData(int sub);
+    // The printed table sub, typed earlier, with its verdict buttons.
+    void showTypedTable(int sub);
     // The correction list of table sub, in the texts of listTexts (the
     // screen's own data set unless a twin shows its first list differently).
     void showCorrectionList(int sub, ListOrigin origin, const ThermalDataSet *listTexts = nullptr);
@@ -84,6 +86,7 @@ private:
     QString text(const QString &pattern) const;
     int listLeftOnScreen() const;
     int topOnScreen() const;
+    void showEntryLabel();
     void printHeadings(const QList<PrintedHeading> &headings);
     void printPointLines();
     void showPrintedTable();

@@ -3,6 +3,7 @@
 #include "post_calculation_actions.h"
 
 #include "app/platform.h"
+#include "app/problem_files.h"
 #include "engine/calculation.h"
 #include "model/problem_data.h"
 
@@ -13,6 +14,8 @@ namespace {
 
 constexpr int FormLeft = 0, FormTop = 50, FormWidth = 12400, FormHeight = 10800;
 constexpr int ButtonTop = 9300, ButtonWidth = 2500, ButtonHeight = 615;
+// The row under the design's buttons.
+constexpr int SecondRowTop = ButtonTop + ButtonHeight + 150;
 
 ResultsWindowActions &installedActions()
 {
@@ -41,7 +44,10 @@ ResultsWindow::ResultsWindow()
     command2 = addButton(QStringLiteral("Command2"), QStringLiteral("Изменение информации"));
     command3 = addButton(QStringLiteral("Command3"), QStringLiteral("  Печать результатов"));
     command1 = addButton(QStringLiteral("Command1"), QStringLiteral("Окончание расчёта"));
+    saveProblem = addButton(QStringLiteral("CommandSave"), QStringLiteral("Сохранение задачи"));
+    saveProblem->setToolTip(QStringLiteral("Сохранить задачу в файл (Ctrl+S)"));
     placeButtons();
+    connect(saveProblem, &QPushButton::clicked, this, [] { RunHandler([] { SaveProblemAs(); }); });
     connect(command1, &QPushButton::clicked, this, &ResultsWindow::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &ResultsWindow::Command2_Click);
     connect(command3, &QPushButton::clicked, this, &ResultsWindow::Command3_Click);
@@ -57,6 +63,7 @@ void ResultsWindow::placeButtons()
         placeTwips(button, left, ButtonTop, ButtonWidth, ButtonHeight);
         left += ButtonWidth + gap;
     }
+    placeTwips(saveProblem, gap, SecondRowTop, ButtonWidth, ButtonHeight);
 }
 
 void ResultsWindow::ShowResults(const ProblemData &data)

@@ -18,7 +18,8 @@ struct ResultsWindowActions {
 void SetResultsWindowActions(ResultsWindowActions actions);
 
 // The post-calculation window Form23: the results printed on its surface,
-// and below them the buttons Command2, Command3 and Command1.
+// and below them the buttons Command2, Command3 and Command1, with
+// "Сохранение задачи" in a row of its own under Command2.
 class ResultsWindow : public FormBase {
     Q_OBJECT
 public:
@@ -31,6 +32,7 @@ public:
     QPushButton *changeDataButton() const { return command2; }
     QPushButton *printButton() const { return command3; }
     QPushButton *endButton() const { return command1; }
+    QPushButton *saveButton() const { return saveProblem; }
 
 public slots:
     void Command1_Click();
@@ -44,4 +46,6 @@ private:
     QPushButton *command1 = nullptr;
     QPushButton *command2 = nullptr;
     QPushButton *command3 = nullptr;
+    // Below the design's buttons: the problem saved under a name.
+    QPushButton *saveProblem = nullptr;
 };

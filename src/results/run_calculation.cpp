@@ -1,6 +1,7 @@
 #include "results_window.h"
 
 #include "app/flow.h"
+#include "app/problem_keeper.h"
 #include "app/window_registry.h"
 #include "engine/calculation.h"
 #include "model/problem_data.h"
@@ -19,6 +20,7 @@ void RunCalculation()
     window->printButton()->setEnabled(true);
 
     CalculateColumn(problem());
+    ProblemCalculated();
     window->ShowResults(problem());
     window->show();
 }

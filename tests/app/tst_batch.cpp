@@ -161,9 +161,9 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("firstLine");
         QTest::newRow("--help") << "--help"
-                                << "usage: tarelin [--batch FILE [--json] [--report FILE]]";
+                                << "usage: tarelin [FILE | --batch FILE [--json] [--report FILE]]";
         QTest::newRow("-h") << "-h"
-                            << "usage: tarelin [--batch FILE [--json] [--report FILE]]";
+                            << "usage: tarelin [FILE | --batch FILE [--json] [--report FILE]]";
         QTest::newRow("--version") << "--version"
                                    << "tarelin (Тарелин-7) 1.0";
     }

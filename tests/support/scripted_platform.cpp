@@ -50,6 +50,37 @@ ScriptedPlatform &ScriptedPlatform::dismiss()
     return *this;
 }
 
+ScriptedPlatform &ScriptedPlatform::chooseFile(const QString &path)
+{
+    fileAnswers.enqueue(path);
+    return *this;
+}
+
+QString ScriptedPlatform::answerFileDialog(bool save, const QString &title, const QString &start,
+                                           const QString &filter)
+{
+    throwIfEnded();
+    events << QStringLiteral("file:") + title;
+    fileRequests.append({save, title, start, filter});
+    if (fileAnswers.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected file dialog \"%1\"").arg(title)), __FILE__,
+                     __LINE__);
+        throw ProgramEnded();
+    }
+    return fileAnswers.dequeue();
+}
+
+QString ScriptedPlatform::chooseFileToOpen(const QString &title, const QString &folder, const QString &filter)
+{
+    return answerFileDialog(false, title, folder, filter);
+}
+
+QString ScriptedPlatform::chooseFileToSave(const QString &title, const QString &suggested,
+                                           const QString &filter)
+{
+    return answerFileDialog(true, title, suggested, filter);
+}
+
 std::optional<QString> ScriptedPlatform::prompt(const QString &title, const QString &text, QPoint twips,
                                                 PromptInput input)
 {

@@ -44,6 +44,9 @@ public:
     // Esc: a message box gives the answer it declares for it, a dialog gets
     // the key itself.
     ScriptedPlatform &dismiss();
+    // The file the student picks in the next file dialog; a null QString
+    // cancels it.
+    ScriptedPlatform &chooseFile(const QString &path);
     // Dialog windows (Form3, Form5, ...) are answered from the same queue of
     // yes/no answers as message boxes.
 
@@ -54,6 +57,8 @@ public:
     bool runDialog(QuestionDialog &dialog) override;
     void beep() override;
     void switchKeyboardLayout(unsigned layout) override;
+    QString chooseFileToOpen(const QString &title, const QString &folder, const QString &filter) override;
+    QString chooseFileToSave(const QString &title, const QString &suggested, const QString &filter) override;
     bool beginDocument(const QString &title) override;
     void printLine(const QString &line) override;
     void endPage() override;
@@ -70,10 +75,15 @@ public:
     };
     QList<Message> messages;
     QList<Dialog> dialogs;
+    struct FileRequest {
+        bool save;
+        QString title, start, filter; // start: the folder, or the suggested file
+    };
+    QList<FileRequest> fileRequests;
     QList<unsigned> layouts;
     int beeps = 0;
     // Events in order: "prompt:TITLE", "beep", "question:TITLE", "dialog:FormN",
-    // "message:TITLE".
+    // "message:TITLE", "file:TITLE".
     QStringList events;
     QList<QStringList> printedPages; // the pages of finished documents
     QStringList currentPage;
@@ -96,6 +106,8 @@ private:
     enum class Reply { Yes, No, Dismiss };
     QQueue<QString> promptAnswers;
     QQueue<Reply> yesNoAnswers;
+    QQueue<QString> fileAnswers;
+    QString answerFileDialog(bool save, const QString &title, const QString &start, const QString &filter);
     bool documentOpen = false;
     qsizetype documentStart = 0;
 };
