@@ -105,6 +105,8 @@ bool OpenProblemFile(const QString &path)
 
 void OpenProblemFromDialog()
 {
+    // Before the first problem is kept the folder may not be there yet.
+    QDir().mkpath(ProblemFolder());
     const QString path =
         platform().chooseFileToOpen(QStringLiteral("Открытие файла задачи"), ProblemFolder(), openFilter());
     if (!path.isEmpty())
