@@ -3,23 +3,51 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+namespace {
+
+constexpr int CaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+constexpr int IconGap = 4;
+constexpr int BevelInset = 3;
+
+} // namespace
+
+CaptionButton::Layout CaptionButton::captionLayout() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this);
+    Layout layout;
+    layout.area = rect().adjusted(margin, 2, -margin, -2);
+    layout.textArea = layout.area;
+    if (!icon().isNull()) {
+        // Inside the button's bevel.
+        const QSize size =
+            iconSize().boundedTo(rect().adjusted(0, BevelInset + 1, 0, -BevelInset - 1).size());
+        layout.icon = QRect(QPoint(layout.area.left(), layout.area.center().y() - size.height() / 2), size);
+        layout.textArea.setLeft(layout.icon.right() + 1 + IconGap);
+    }
+    // Text that does not fit on one line is wrapped at its spaces; leading
+    // blanks only served to push words onto the next line, so they go.
+    const QString caption = text();
+    const bool fits = fontMetrics().horizontalAdvance(caption) <= layout.textArea.width();
+    layout.shown = fits ? caption : caption.simplified();
+    layout.text = fontMetrics().boundingRect(layout.textArea, CaptionFlags, layout.shown);
+    return layout;
+}
+
 void CaptionButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QString caption = option.text;
     option.text.clear();
+    option.icon = QIcon();
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this);
-    const QRect area = rect().adjusted(margin, 2, -margin, -2);
-    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
-    // Text that does not fit on one line is wrapped at its spaces; leading
-    // blanks only served to push words onto the next line, so they go.
-    const bool fits = fontMetrics().horizontalAdvance(caption) <= area.width();
-    const QString shown = fits ? caption : caption.simplified();
+    const Layout layout = captionLayout();
+    if (!layout.icon.isEmpty())
+        icon().paint(&painter, layout.icon, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, flags, shown);
+    painter.drawText(layout.textArea, CaptionFlags, layout.shown);
 }

@@ -7,11 +7,14 @@
 
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <algorithm>
 #include <cmath>
 
 int TwipsToPixels(int twips)
@@ -42,6 +45,43 @@ QFont FixedPitchFont()
     }();
     return font;
 }
+
+QFont HeadingFont()
+{
+    QFont font = QGuiApplication::font();
+    font.setPointSize(10);
+    font.setBold(true);
+    return font;
+}
+
+namespace {
+
+// A window's outer rectangle moved into the screen's free area, and made
+// smaller where it is larger than the area.
+QRect KeptOnScreen(QRect frame, const QRect &area)
+{
+    frame.setWidth(std::min(frame.width(), area.width()));
+    frame.setHeight(std::min(frame.height(), area.height()));
+    frame.moveLeft(std::clamp(frame.left(), area.left(), area.left() + area.width() - frame.width()));
+    frame.moveTop(std::clamp(frame.top(), area.top(), area.top() + area.height() - frame.height()));
+    return frame;
+}
+
+// The frame of the last window that had one: windows not shown yet are
+// placed as if theirs were the same.
+QMargins &lastKnownFrame()
+{
+    static QMargins margins;
+    return margins;
+}
+
+QRect freeScreenArea(const QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1366, 768);
+}
+
+} // namespace
 
 FormBase::FormBase(const QString &designName, QWidget *parent)
     : QWidget(parent, parent ? Qt::Dialog : Qt::Window)
@@ -91,12 +131,91 @@ void FormBase::closeRequested()
 
 void FormBase::setGeometryTwips(int left, int top, int width, int height)
 {
-    setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+    placement.placed = true;
+    placement.frameTopLeft = {TwipsToPixels(left), TwipsToPixels(top)};
+    placement.client = {TwipsToPixels(width), TwipsToPixels(height)};
+    placement.fillsWidth = placement.fillsHeight = false;
+    fitOnScreen();
 }
 
 void FormBase::moveTwips(int left, int top)
 {
-    move(TwipsToPixels(left), TwipsToPixels(top));
+    if (!placement.placed) {
+        setGeometryTwips(left, top, widthTwips(), heightTwips());
+        return;
+    }
+    placement.frameTopLeft = {TwipsToPixels(left), TwipsToPixels(top)};
+    fitOnScreen();
+}
+
+void FormBase::fillScreen(int widthTwips)
+{
+    placement.placed = true;
+    placement.frameTopLeft = freeScreenArea(this).topLeft();
+    placement.client = {TwipsToPixels(widthTwips), 0};
+    placement.fillsWidth = widthTwips == 0;
+    placement.fillsHeight = true;
+    fitOnScreen();
+}
+
+QMargins FormBase::knownFrameMargins() const
+{
+    if (!isVisible())
+        return lastKnownFrame();
+    const QRect frame = frameGeometry(), client = geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    // Until the window manager has framed the window, it is taken to get
+    // the frame the others got.
+    if (margins.isNull())
+        return lastKnownFrame();
+    lastKnownFrame() = margins;
+    return margins;
+}
+
+void FormBase::fitOnScreen()
+{
+    // A window the student has maximized stays so.
+    if (!isWindow() || !placement.placed || fitting || isMaximized() || isFullScreen())
+        return;
+    fitting = true;
+    const QMargins margins = knownFrameMargins();
+    const QRect area = freeScreenArea(this);
+    QSize client = placement.client;
+    if (placement.fillsWidth)
+        client.setWidth(area.width() - margins.left() - margins.right());
+    if (placement.fillsHeight)
+        client.setHeight(area.height() - margins.top() - margins.bottom());
+    const QRect frame = KeptOnScreen(QRect(placement.frameTopLeft, client.grownBy(margins)), area);
+    client = frame.size().shrunkBy(margins).expandedTo(minimumSize()).boundedTo(maximumSize());
+    fittedMargins = margins;
+    if (size() != client)
+        resize(client);
+    // Moved even where it already stands: a window never moved is placed
+    // wherever the window manager likes.
+    if (pos() != frame.topLeft() || !testAttribute(Qt::WA_Moved))
+        move(frame.topLeft());
+    fitting = false;
+}
+
+bool FormBase::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+        fitOnScreen();
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        // The window manager has put its frame round the window: with the
+        // frame known, the window is fitted on the screen once more.
+        if (isVisible() && knownFrameMargins() != fittedMargins)
+            fitOnScreen();
+        break;
+    default:
+        break;
+    }
+    return handled;
 }
 
 int FormBase::widthTwips() const
@@ -111,7 +230,7 @@ int FormBase::heightTwips() const
 
 void FormBase::print(const QString &text)
 {
-    printed.append({currentX, currentY, text, printBold, printColor});
+    printed.append({currentX, currentY, text, printBold, printColor, printFont});
     currentY += lineHeightTwips();
     currentX = 0;
     update();
@@ -122,6 +241,14 @@ void FormBase::printAt(int x, int y, const QString &text)
     currentX = x;
     currentY = y;
     print(text);
+}
+
+void FormBase::printCentred(int y, const QString &text)
+{
+    QFont font = printFont;
+    font.setBold(printBold);
+    const int width = PixelsToTwips(QFontMetrics(font).horizontalAdvance(text));
+    printAt((widthTwips() - width) / 2, y, text);
 }
 
 void FormBase::clearDrawing()
@@ -175,6 +302,11 @@ void FormBase::moveControlTwips(QWidget *control, int left, int top)
     control->move(TwipsToPixels(left), TwipsToPixels(top));
 }
 
+void FormBase::growToText(QLabel *label)
+{
+    label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
+}
+
 void FormBase::setBackColor(QWidget *control, const QColor &color)
 {
     control->setProperty("backColor", color);
@@ -209,8 +341,8 @@ void FormBase::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     drawContent(painter);
-    QFont font = FixedPitchFont();
     for (const PrintedText &item : printed) {
+        QFont font = item.font;
         font.setBold(item.bold);
         painter.setFont(font);
         painter.setPen(item.color);

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 #include <QList>
+#include <QMargins>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -25,6 +27,9 @@ QColor VbColor(unsigned bgr);
 
 // The fixed-pitch Cyrillic font of lists, control tables and printed text.
 QFont FixedPitchFont();
+// The font of the headings printed on the data windows: the desktop's
+// normal font, 10 points, bold.
+QFont HeadingFont();
 
 // A piece of text printed on a window's surface.
 struct PrintedText {
@@ -32,6 +37,7 @@ struct PrintedText {
     QString text;
     bool bold = false;
     QColor color = Qt::black;
+    QFont font; // bold or not as bold says
 };
 
 // A window of the program. It carries its design name (Form1..Form49) as its
@@ -49,8 +55,16 @@ public:
     void unload();
     bool isLoaded() const { return loaded; }
 
+    // A window's position is that of its outer edge, frame and title bar
+    // included, in twips from the screen's top-left corner; its size is that
+    // of its client area. However the frame turns out, the whole window is
+    // kept on the screen: moved in, and made smaller only where it would not
+    // fit otherwise.
     void setGeometryTwips(int left, int top, int width, int height);
     void moveTwips(int left, int top);
+    // The window fills the height of the screen's free area from its top,
+    // frame included, and its width as well when width is 0.
+    void fillScreen(int widthTwips = 0);
     int widthTwips() const;
     int heightTwips() const;
 
@@ -58,6 +72,10 @@ public:
     int currentX = 0, currentY = 0;  // twips
     void print(const QString &text); // prints a line and moves below it
     void printAt(int x, int y, const QString &text);
+    // Prints a line centred on the window by the real width of its text.
+    void printCentred(int y, const QString &text);
+    // The font printing uses from now on; the fixed-pitch font at first.
+    void setPrintFont(const QFont &font) { printFont = font; }
     void setFontBold(bool bold) { printBold = bold; }
     bool fontBold() const { return printBold; }
     void setForeColor(const QColor &color) { printColor = color; }
@@ -74,6 +92,9 @@ public:
     QListWidget *addList(const QString &name);
     static void placeTwips(QWidget *control, int left, int top, int width, int height);
     static void moveControlTwips(QWidget *control, int left, int top);
+    // Makes a wrapped label as tall as its text needs at its width, if it
+    // is not already.
+    static void growToText(QLabel *label);
     static void setBackColor(QWidget *control, const QColor &color);
     static QColor backColor(const QWidget *control);
     static void setTextColor(QWidget *control, const QColor &color);
@@ -90,9 +111,24 @@ protected:
     // Called by clearDrawing so that subclasses drop their drawings too.
     virtual void onDrawingCleared() {}
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
+    // Where the window was placed; refitted once its frame is known.
+    struct Placement {
+        bool placed = false;
+        QPoint frameTopLeft; // pixels
+        QSize client;        // pixels
+        bool fillsWidth = false, fillsHeight = false;
+    };
+    void fitOnScreen();
+    QMargins knownFrameMargins() const;
+
+    Placement placement;
+    QMargins fittedMargins{-1, -1, -1, -1};
+    bool fitting = false;
     QList<PrintedText> printed;
+    QFont printFont = FixedPitchFont();
     bool printBold = false;
     QColor printColor = Qt::black;
     bool loaded = true;

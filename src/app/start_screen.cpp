@@ -9,11 +9,9 @@
 #include "model/problem_data.h"
 #include "model/text.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStringList>
 
 namespace {
@@ -28,7 +26,7 @@ constexpr int ButtonWidth = 3000;
 constexpr int ButtonHeight = 500;
 constexpr int OpenButtonGap = 200;
 // The shadow strips are 5 twips thick: one pixel on the screen.
-constexpr int ShadowThickness = TwipsPerPixel;
+constexpr int ShadowPixels = 1;
 
 QString linesWithBreaks(const QStringList &lines)
 {
@@ -102,9 +100,7 @@ StartScreen::StartScreen()
     : FormBase(QStringLiteral("Form1"))
 {
     setWindowTitle(QStringLiteral("Тарелин-7"));
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const int screenHeight = screen ? screen->availableGeometry().height() : 768;
-    setGeometry(0, 0, TwipsToPixels(WindowWidth), screenHeight);
+    fillScreen(WindowWidth);
 
     title = addLabel(QStringLiteral("Label1"), titleText());
     titleShadowRight = addLabel(QStringLiteral("Label4"));
@@ -143,8 +139,12 @@ void StartScreen::layOutControls()
     const int width = widthTwips();
     const int titleLeft = (width - TitleWidth) / 2;
     placeTwips(title, titleLeft, TitleTop, TitleWidth, TitleHeight);
-    placeTwips(titleShadowRight, titleLeft + TitleWidth, TitleTop + 20, ShadowThickness, TitleHeight - 25);
-    placeTwips(titleShadowBottom, titleLeft + 10, TitleTop + TitleHeight, TitleWidth - 5, ShadowThickness);
+    // The shadow strips hug the title box's pixels, whatever the rounding.
+    const QRect box = title->geometry();
+    titleShadowRight->setGeometry(box.right() + 1, box.top() + TwipsToPixels(20), ShadowPixels,
+                                  box.height() - TwipsToPixels(25));
+    titleShadowBottom->setGeometry(box.left() + TwipsToPixels(10), box.bottom() + 1,
+                                   box.width() - TwipsToPixels(5), ShadowPixels);
 
     const int descriptionTop = TitleTop + TitleHeight + 400;
     placeTwips(description, (width - DescriptionWidth) / 2, descriptionTop, DescriptionWidth,

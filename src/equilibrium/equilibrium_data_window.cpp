@@ -25,8 +25,6 @@ constexpr int ListWidth = 11500;
 // Prompts of point i stand on the list line they fill.
 constexpr int PromptRowBase = 1730;
 constexpr int XPromptOffset = 320, YPromptOffset = 3450, TPromptOffset = 6550;
-// The headings are centred by an estimate of 122 twips per character.
-constexpr int HeadingCharacterWidth = 122;
 constexpr int ButtonRowBase = 1700;
 constexpr int ButtonWidth = 5800, ButtonHeight = 500;
 constexpr int LeftButtonLeft = 1000, RightButtonLeft = 7200;
@@ -142,15 +140,17 @@ void EquilibriumDataWindow::printHeading()
     const QStringList lines{QStringLiteral("ВВЕДИТЕ"),
                             QStringLiteral("РАВНОВЕСНЫЕ ДАННЫЕ ПРИ ТОМ ДАВЛЕНИИ, ПРИ"),
                             QStringLiteral("КОТОРОМ РАСЧИТЫВАЕТСЯ РЕКТИФИКАЦИЯ")};
+    setPrintFont(HeadingFont());
     setFontBold(true);
     setForeColor(VbColor(VbBlue));
     int y = 500;
     for (const QString &line : lines) {
-        printAt((WindowWidth - HeadingCharacterWidth * int(line.size())) / 2, y, line);
+        printCentred(y, line);
         y += 200;
     }
     setFontBold(false);
     setForeColor(Qt::black);
+    setPrintFont(FixedPitchFont());
 }
 
 void EquilibriumDataWindow::enterData()

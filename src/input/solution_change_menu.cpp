@@ -78,10 +78,12 @@ SolutionChangeMenu::SolutionChangeMenu()
     headingFont.setPointSize(12);
     label1->setFont(headingFont);
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label1->setWordWrap(true);
     placeTwips(label1, CentredLeft(9500), 200, 9500, 700);
     label3->setWordWrap(true);
     label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     placeTwips(label3, CentredLeft(HintWidth), 0, HintWidth, HintHeight);
+    growToText(label3);
     hideAll();
 }
 

@@ -91,11 +91,13 @@ SolutionTemperatureScreen::SolutionTemperatureScreen()
     headingFont.setPointSize(12);
     label1->setFont(headingFont);
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label1->setWordWrap(true);
     placeTwips(label1, CentredLeft(9500), 200, 9500, 700);
     for (QLabel *hint : {label3, label4}) {
         hint->setWordWrap(true);
         hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         placeTwips(hint, CentredLeft(HintWidth), 0, HintWidth, HintHeight);
+        growToText(hint);
     }
     hideAll();
 }

@@ -25,6 +25,7 @@ constexpr int ButtonWidth = 4500, ButtonHeight = 400;
 constexpr int QuestionButtonWidth = 2600, QuestionButtonHeight = 500;
 constexpr int HintWidth = 3700, HintHeight = 800;
 constexpr int PrintedLineX = 530, PrintedLineBase = 1210;
+constexpr int HighlightLeft = 510, HighlightWidth = 10000;
 constexpr int ArgumentColumn = 320, ValueColumn = 3450;
 constexpr int PromptX = 2300;
 constexpr int WarningBase = 2500;
@@ -83,6 +84,8 @@ ThermalTableScreen::ThermalTableScreen(const QString &designName, const ThermalD
     headingFont.setPointSize(12);
     label1->setFont(headingFont);
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // A one-line caption longer than the label (after a removal) wraps.
+    label1->setWordWrap(true);
     placeTwips(label1, CentredLeft(FormWidth, ListWidth), 200, ListWidth, 700);
 
     // The highlight of a faulty line lies exactly over the printed line.
@@ -96,6 +99,7 @@ ThermalTableScreen::ThermalTableScreen(const QString &designName, const ThermalD
         hint->setWordWrap(true);
         hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         placeTwips(hint, CentredLeft(FormWidth, HintWidth), 0, HintWidth, HintHeight);
+        growToText(hint);
     }
     hideAll();
 }
@@ -178,12 +182,12 @@ void ThermalTableScreen::Command2_Click()
 
 void ThermalTableScreen::printHeadings(const QList<PrintedHeading> &headings)
 {
+    setPrintFont(HeadingFont());
     setFontBold(true);
-    for (const PrintedHeading &heading : headings) {
-        const QString line = text(heading.text);
-        printAt((widthTwips() - 150 * int(line.size())) / 2, heading.y, line);
-    }
+    for (const PrintedHeading &heading : headings)
+        printCentred(heading.y, text(heading.text));
     setFontBold(false);
+    setPrintFont(FixedPitchFont());
 }
 
 void ThermalTableScreen::printPointLines()
@@ -343,7 +347,9 @@ bool ThermalTableScreen::pointOutFault(int badPoint, const QString &dialog, bool
 {
     platform().beep();
     label2->setText(set.pointLine(problem(), currentSub, badPoint));
-    placeTwips(label2, 510, Row * badPoint + PrintedLineBase, 10000, 200);
+    // 10000 twips wide, as far as the window reaches.
+    placeTwips(label2, HighlightLeft, Row * badPoint + PrintedLineBase,
+               std::min(HighlightWidth, widthTwips() - HighlightLeft), 200);
     label2->show();
     label2->raise();
     for (int i = 1; i <= 5; ++i)

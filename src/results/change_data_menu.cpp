@@ -10,10 +10,8 @@
 #include "input/feed_condition_menu.h"
 #include "model/problem_data.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -36,6 +34,7 @@ const char *const Captions[] = {
 constexpr int ButtonLeft = 4000;
 constexpr int ButtonWidth = 6400;
 constexpr int FirstButtonTop = 900;
+constexpr int LegendTop = 500, HeadingHeight = 230;
 
 } // namespace
 
@@ -43,16 +42,14 @@ ChangeDataMenu::ChangeDataMenu()
     : FormBase(QStringLiteral("Form24"))
 {
     setWindowTitle(QStringLiteral("Изменение исходной информации"));
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    setGeometry(0, 0, area.width(), area.height());
-
     auto *title = addLabel(QStringLiteral("Label1"), QStringLiteral("Изменение исходной информации"));
     QFont titleFont = title->font();
     titleFont.setBold(true);
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
-    placeTwips(title, ButtonLeft, 300, ButtonWidth, 200);
+    // The bold heading is taller than the 200 twips between its top of 300
+    // and the legend; it starts a little higher so that it ends there.
+    placeTwips(title, ButtonLeft, LegendTop - HeadingHeight, ButtonWidth, HeadingHeight);
 
     entered = addLabel(QStringLiteral("Label2"), QStringLiteral("Данные введены"));
     notEntered = addLabel(QStringLiteral("Label3"), QStringLiteral("Данные не введены"));
@@ -60,16 +57,11 @@ ChangeDataMenu::ChangeDataMenu()
         legend->setAlignment(Qt::AlignCenter);
         legend->setFrameShape(QFrame::Box);
     }
-    placeTwips(entered, ButtonLeft, 500, ButtonWidth / 2 - 100, 250);
-    placeTwips(notEntered, ButtonLeft + ButtonWidth / 2 + 100, 500, ButtonWidth / 2 - 100, 250);
+    placeTwips(entered, ButtonLeft, LegendTop, ButtonWidth / 2 - 100, 250);
+    placeTwips(notEntered, ButtonLeft + ButtonWidth / 2 + 100, LegendTop, ButtonWidth / 2 - 100, 250);
 
-    // Ten rows share the height left under the heading: the step between
-    // rows is (height - 4000) / 20, and each button takes two steps less a gap.
-    const int step = std::max(250, (heightTwips() - 4000) / 20);
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= 10; ++i)
         buttons[i] = addButton(QStringLiteral("Command%1").arg(i), QString::fromUtf8(Captions[i]));
-        placeTwips(buttons[i], ButtonLeft, FirstButtonTop + (i - 1) * 2 * step, ButtonWidth, 2 * step - 60);
-    }
     using Handler = void (ChangeDataMenu::*)();
     static constexpr Handler handlers[] = {
         nullptr,
@@ -89,6 +81,25 @@ ChangeDataMenu::ChangeDataMenu()
         connect(buttons[i], &QPushButton::clicked, this,
                 [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
     }
+    // The whole screen, whatever frame the window manager puts round it;
+    // the buttons follow its height.
+    fillScreen();
+    placeButtons();
+}
+
+void ChangeDataMenu::placeButtons()
+{
+    // Ten rows share the height left under the heading: the step between
+    // rows is (height - 4000) / 20, and each button takes two steps less a gap.
+    const int step = std::max(250, (heightTwips() - 4000) / 20);
+    for (int i = 1; i <= 10; ++i)
+        placeTwips(buttons[i], ButtonLeft, FirstButtonTop + (i - 1) * 2 * step, ButtonWidth, 2 * step - 60);
+}
+
+void ChangeDataMenu::resizeEvent(QResizeEvent *event)
+{
+    FormBase::resizeEvent(event);
+    placeButtons();
 }
 
 void ChangeDataMenu::refresh()

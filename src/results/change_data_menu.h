@@ -33,8 +33,12 @@ public slots:
     void Command9_Click();
     void Command10_Click();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     QPushButton *button(int index) const { return buttons[index]; }
+    void placeButtons();
     // Leaves the menu before a change road or the recalculation opens.
     void leaveMenu();
 

@@ -128,7 +128,12 @@ private slots:
         QCOMPARE(printed[0].text, QStringLiteral("ЗАВИСИМОСТЬ ТЕПЛОТ СМЕШЕНИЯ ОТ КОНЦЕНТРАЦИИ"));
         QCOMPARE(printed[0].y, 500);
         QVERIFY(printed[0].bold);
-        QCOMPARE(printed[0].x, (form->widthTwips() - 150 * int(printed[0].text.size())) / 2);
+        // Centred by the width of its text in 10-point bold.
+        QFont heading = printed[0].font;
+        heading.setBold(true);
+        QCOMPARE(heading.pointSize(), 10);
+        const int width = QFontMetrics(heading).horizontalAdvance(printed[0].text);
+        QVERIFY(qAbs(TwipsToPixels(printed[0].x) + width / 2 - form->width() / 2) <= 1);
         QCOMPARE(printed[2].text, QStringLiteral("ПРИ ТЕМПЕРАТУРЕ 25.5 Град.Цельсмя"));
         QCOMPARE(printed[2].y, 900);
         QCOMPARE(printed[3].text, MixingLine(1, "0", "0"));
@@ -288,8 +293,9 @@ private slots:
         QVERIFY(Click(Form9, "Command3"));
         QVERIFY(session->hasEnded());
         QCOMPARE(highlight->text(), MixingLine(3, "0.4", "-10"));
+        // 10000 twips wide as far as the window reaches.
         QCOMPARE(highlight->geometry(), QRect(TwipsToPixels(510), TwipsToPixels(195 * 3 + 1210),
-                                              TwipsToPixels(10000), TwipsToPixels(200)));
+                                              form->width() - TwipsToPixels(510), TwipsToPixels(200)));
         QVERIFY(LoadedForms().isEmpty());
     }
 
