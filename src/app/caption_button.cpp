@@ -1,5 +1,6 @@
 #include "caption_button.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -7,7 +8,7 @@ namespace {
 
 constexpr int CaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
 constexpr int IconGap = 4;
-constexpr int BevelInset = 3;
+constexpr int FocusInset = 3;
 
 } // namespace
 
@@ -20,9 +21,9 @@ CaptionButton::Layout CaptionButton::captionLayout() const
     layout.area = rect().adjusted(margin, 2, -margin, -2);
     layout.textArea = layout.area;
     if (!icon().isNull()) {
-        // Inside the button's bevel.
+        // Inside the focus frame.
         const QSize size =
-            iconSize().boundedTo(rect().adjusted(0, BevelInset + 1, 0, -BevelInset - 1).size());
+            iconSize().boundedTo(rect().adjusted(0, FocusInset + 1, 0, -FocusInset - 1).size());
         layout.icon = QRect(QPoint(layout.area.left(), layout.area.center().y() - size.height() / 2), size);
         layout.textArea.setLeft(layout.icon.right() + 1 + IconGap);
     }
@@ -50,4 +51,18 @@ void CaptionButton::paintEvent(QPaintEvent *)
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(layout.textArea, CaptionFlags, layout.shown);
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(FocusInset, FocusInset, -FocusInset - 1, -FocusInset - 1));
+    }
+}
+
+void CaptionButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

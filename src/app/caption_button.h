@@ -5,7 +5,9 @@
 // A command button whose caption wraps onto several lines when it is wider
 // than the button, breaking at its runs of spaces, as the design's long
 // captions expect. text() keeps the caption exactly as given. A picture
-// stands at the left, beside the caption, never over it.
+// stands at the left, beside the caption, never over it. Enter presses the
+// button that has the focus, and the focus is framed in black so that it
+// shows on every back colour.
 class CaptionButton : public QPushButton {
     Q_OBJECT
 public:
@@ -23,4 +25,5 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -1,6 +1,7 @@
 #include "form_base.h"
 
 #include "caption_button.h"
+#include "list_box.h"
 #include "platform.h"
 #include "problem_files.h"
 #include "window_registry.h"
@@ -9,7 +10,6 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -284,10 +284,8 @@ QLabel *FormBase::addLabel(const QString &name, const QString &caption)
 
 QListWidget *FormBase::addList(const QString &name)
 {
-    auto *list = new QListWidget(this);
+    auto *list = new ListBox(this);
     list->setObjectName(name);
-    list->setFont(FixedPitchFont());
-    list->setUniformItemSizes(true);
     return list;
 }
 
@@ -300,6 +298,23 @@ void FormBase::placeTwips(QWidget *control, int left, int top, int width, int he
 void FormBase::moveControlTwips(QWidget *control, int left, int top)
 {
     control->move(TwipsToPixels(left), TwipsToPixels(top));
+}
+
+void FormBase::giveFocus(QWidget *control)
+{
+    const auto usable = [this](const QWidget *w) {
+        return w && w->isVisibleTo(this) && w->isEnabled() && w->focusPolicy() != Qt::NoFocus;
+    };
+    if (!usable(control)) {
+        control = nullptr;
+        for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if ((qobject_cast<QPushButton *>(child) || qobject_cast<QListWidget *>(child)) && usable(child)) {
+                control = child;
+                break;
+            }
+    }
+    if (control)
+        control->setFocus();
 }
 
 void FormBase::growToText(QLabel *label)

@@ -92,6 +92,9 @@ public:
     QListWidget *addList(const QString &name);
     static void placeTwips(QWidget *control, int left, int top, int width, int height);
     static void moveControlTwips(QWidget *control, int left, int top);
+    // Gives the keyboard focus to a control: to the one named if the
+    // student can see and use it, else to the first such button or list.
+    void giveFocus(QWidget *control);
     // Makes a wrapped label as tall as its text needs at its width, if it
     // is not already.
     static void growToText(QLabel *label);

@@ -143,13 +143,11 @@ void ColourVerdictButtons(QPushButton *accept, QPushButton *change, bool faulty)
 {
     ColourVerdictButton(accept, faulty);
     FormBase::setBackColor(change, VbColor(VbGreen));
-    if (faulty) {
-        change->setFocusPolicy(Qt::StrongFocus);
-        accept->setFocusPolicy(Qt::ClickFocus);
-        if (change->isVisible() && change->isEnabled())
-            change->setFocus();
-    } else {
-        accept->setFocusPolicy(Qt::StrongFocus);
-        change->setFocusPolicy(Qt::ClickFocus);
-    }
+    // The tab stop and the focus go to what the student should press next.
+    QPushButton *next = faulty ? change : accept;
+    QPushButton *other = faulty ? accept : change;
+    next->setFocusPolicy(Qt::StrongFocus);
+    other->setFocusPolicy(Qt::ClickFocus);
+    if (auto *window = qobject_cast<FormBase *>(next->window()))
+        window->giveFocus(next);
 }

@@ -162,6 +162,8 @@ void EquilibriumEditor::openForChoice()
 void EquilibriumEditor::redraw()
 {
     ColourVerdictButton(buttons[1], problem().Equilibrium.CheckFailed);
+    // "КОНЕЦ ИЗМЕНЕНИЙ" takes Enter once no cell is being edited.
+    giveFocus(buttons[1]);
     update();
 }
 

@@ -1,6 +1,7 @@
 #include "correction_list.h"
 
 #include "app/form_base.h"
+#include "app/list_box.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -28,6 +29,10 @@ void layHintBelow(QLabel *hint, const QListWidget *list, int gap)
 
 void replaceRows(QListWidget *list, const QStringList &rows)
 {
+    if (auto *box = qobject_cast<ListBox *>(list)) {
+        box->setRows(rows);
+        return;
+    }
     list->clear();
     list->addItems(rows);
 }

@@ -71,14 +71,6 @@ FeedParameterScreen::FeedParameterScreen(FeedRoad road)
     hint->setFrameShape(QFrame::Box);
 
     list = addList(QStringLiteral("List1"));
-    // While the values are typed the list is for display only; it stays
-    // as legible as when it can be clicked.
-    QPalette listPalette = list->palette();
-    listPalette.setColor(QPalette::Disabled, QPalette::Text,
-                         listPalette.color(QPalette::Active, QPalette::Text));
-    listPalette.setColor(QPalette::Disabled, QPalette::Base,
-                         listPalette.color(QPalette::Active, QPalette::Base));
-    list->setPalette(listPalette);
     connect(list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { RunHandler([this, item] { List1_Click(list->row(item)); }); });
 
@@ -172,7 +164,6 @@ void FeedParameterScreen::showVerdict(int badParameter)
     accept->show();
     change->show();
     ColourVerdictButtons(accept, change, badParameter != 0);
-    (badParameter != 0 ? change : accept)->setFocus();
 }
 
 void FeedParameterScreen::Command1_Click()
@@ -234,6 +225,7 @@ void FeedParameterScreen::openCorrection()
     placeTwips(endCorrections, EndCorrectionsLeft, CorrectionListTop + listHeight + 150, EndCorrectionsWidth,
                ButtonHeight);
     hint->show();
+    giveFocus(list);
 }
 
 void FeedParameterScreen::fillList()
@@ -271,7 +263,8 @@ void FeedParameterScreen::List1_Click(int line)
 
     endCorrections->show();
     ColourVerdictButton(endCorrections, badParameter != 0);
-    endCorrections->setFocus();
+    // Valid data are finished with Enter; otherwise the keys go on picking rows.
+    giveFocus(badParameter == 0 ? endCorrections : static_cast<QWidget *>(list));
 }
 
 void FeedParameterScreen::Command3_Click()

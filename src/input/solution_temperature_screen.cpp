@@ -146,9 +146,9 @@ void SolutionTemperatureScreen::enterTemperatures()
     setWindowTitle(CaptionForCount(Set().NT));
     moveControlTwips(command3, command3->x() * TwipsPerPixel, Row * Set().NT + 1795);
     moveControlTwips(command4, command4->x() * TwipsPerPixel, Row * Set().NT + 1795 + ButtonHeight + 200);
-    ColourVerdictButtons(command3, command4, false);
     command3->show();
     command4->show();
+    ColourVerdictButtons(command3, command4, false);
 }
 
 void SolutionTemperatureScreen::Command3_Click()
@@ -182,6 +182,7 @@ void SolutionTemperatureScreen::Command4_Click()
         label3->show();
         command3->hide();
         command4->hide();
+        giveFocus(list1);
         setWindowTitle(CaptionForCount(Set().NT));
     });
 }
@@ -194,6 +195,7 @@ void SolutionTemperatureScreen::showTemperatureList()
         w->hide();
     list1->show();
     command5->show();
+    giveFocus(command5);
 }
 
 void SolutionTemperatureScreen::List1_Click(int row)
@@ -238,6 +240,7 @@ void SolutionTemperatureScreen::List1_Click(int row)
             removals.fill(TemperatureLines(), 1500);
             list2->show();
             label4->show();
+            giveFocus(list2);
             break;
         default:
             break;

@@ -395,16 +395,19 @@ void ThermalTableScreen::showCorrectionList(int sub, ListOrigin origin, const Th
         w->hide();
     list1->show();
     moveControlTwips(command[5], PixelsToTwips(command[5]->x()), corrections.bottomTwips() + 300);
+    bool finished = false;
     if (origin == ListOrigin::Refresh) {
         // After a change the student may finish: the button tells the verdict.
         label3->hide();
         command[5]->show();
-        colourEndOfCorrections();
+        finished = colourEndOfCorrections();
     } else {
         label3->show();
         command[5]->hide();
     }
     show();
+    // Valid data are finished with Enter; otherwise the keys go on picking rows.
+    giveFocus(finished ? static_cast<QWidget *>(command[5]) : list1);
 }
 
 void ThermalTableScreen::refreshCorrectionList()
@@ -416,9 +419,11 @@ void ThermalTableScreen::refreshCorrectionList()
     showCorrectionList(currentSub, ListOrigin::Refresh);
 }
 
-void ThermalTableScreen::colourEndOfCorrections()
+bool ThermalTableScreen::colourEndOfCorrections()
 {
-    ColourVerdictButton(command[5], set.check(problem(), currentSub) != 0);
+    const bool valid = set.check(problem(), currentSub) == 0;
+    ColourVerdictButton(command[5], !valid);
+    return valid;
 }
 
 void ThermalTableScreen::List1_Click(int row)
@@ -466,6 +471,7 @@ void ThermalTableScreen::startRemoval()
     removals.fill(set.pointLines(problem(), currentSub), set.removalHintGap);
     list2->show();
     label4->show();
+    giveFocus(list2);
 }
 
 void ThermalTableScreen::List2_Click(int row)

@@ -98,7 +98,8 @@ private:
     void promptTemperature(int y);
     void correctTemperature(int y);
     void refreshCorrectionList();
-    void colourEndOfCorrections();
+    // True when the table is valid.
+    bool colourEndOfCorrections();
     // False when the student declined a correction and the road went on elsewhere.
     bool pointOutFault(int badPoint, const QString &dialog, bool endOfCorrections);
     void startRemoval();

@@ -127,6 +127,8 @@ void ChangeDataMenu::refresh()
         setBackColor(buttons[int(set)], failedColour());
     for (int i = 1; i <= 10; ++i)
         buttons[i]->setVisible(true);
+    // Enter recalculates, the step every change leads to.
+    giveFocus(buttons[9]);
 }
 
 void ShowChangeDataMenu()

@@ -86,6 +86,8 @@ void ResultsWindow::ShowResults(const ProblemData &data)
                            data.Outcome != CalculationOutcome::InvalidData;
     command3->setVisible(printable);
     command3->setEnabled(printable);
+    // Enter goes on to the change of data, never to the end of the work.
+    giveFocus(command2);
 }
 
 void ResultsWindow::printLine(const ResultLine &line)

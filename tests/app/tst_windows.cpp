@@ -1,9 +1,24 @@
 #include "form_base.h"
+#include "list_box.h"
 
+#include <QPushButton>
 #include <QTest>
 
-// Windows on the laptop screen the tests run on: 1366x768, with the frame
-// the offscreen platform puts round a window.
+// Windows on the laptop screen the tests run on (1366x768, with the frame
+// the offscreen platform puts round a window), and the keyboard on them.
+
+namespace {
+
+bool HasBlackPixel(const QImage &image, const QRect &where)
+{
+    for (int y = where.top(); y <= where.bottom(); ++y)
+        for (int x = where.left(); x <= where.right(); ++x)
+            if (image.pixelColor(x, y) == Qt::black)
+                return true;
+    return false;
+}
+
+} // namespace
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -43,6 +58,44 @@ private slots:
         QCOMPARE(window.frameGeometry().topLeft(), frameAt);
         QCOMPARE(window.size(), client);
         QVERIFY(QRect(0, 0, 1366, 768).contains(window.frameGeometry()));
+    }
+
+    void listForDisplayOnlyStaysLegible()
+    {
+        ListBox list(nullptr);
+        for (const QPalette::ColorRole role : {QPalette::Text, QPalette::Base})
+            QCOMPARE(list.palette().color(QPalette::Disabled, role),
+                     list.palette().color(QPalette::Active, role));
+    }
+
+    void focusFrameShowsOnEveryVerdictColour_data()
+    {
+        QTest::addColumn<unsigned>("colour");
+        QTest::newRow("red") << VbRed;
+        QTest::newRow("green") << VbGreen;
+    }
+    void focusFrameShowsOnEveryVerdictColour()
+    {
+        QFETCH(unsigned, colour);
+        FormBase window(QStringLiteral("Form99"));
+        window.setGeometryTwips(0, 0, 6000, 2000);
+        QPushButton *buttons[2];
+        for (int i = 0; i < 2; ++i) {
+            buttons[i] =
+                window.addButton(QStringLiteral("Command%1").arg(3 + i), QStringLiteral("ИЗМЕНЯЕТЕ"));
+            FormBase::placeTwips(buttons[i], 300, 300 + 600 * i, 4500, 400);
+            FormBase::setBackColor(buttons[i], VbColor(colour));
+        }
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // Along the left edge, clear of the caption.
+        const QRect edge(2, 2, 4, buttons[0]->height() - 4);
+        for (QPushButton *focused : buttons) {
+            focused->setFocus();
+            for (QPushButton *button : buttons)
+                QCOMPARE(HasBlackPixel(button->grab().toImage(), edge), button == focused);
+        }
     }
 };
 

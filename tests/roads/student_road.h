@@ -207,6 +207,45 @@ inline bool Click(const QString &form, int index)
     return Click(form, QStringLiteral("Command%1").arg(index));
 }
 
+// Presses a button the keyboard way: Tab until the button has the focus,
+// then Enter. The Tabs it took; -1 when Tab does not reach it.
+inline int PressByKeyboard(const QString &form, const QString &name)
+{
+    QPushButton *button = Button(form, name);
+    FormBase *window = FindForm(form);
+    if (!button || !button->isVisible())
+        return -1;
+    int tabs = 0;
+    for (; window->focusWidget() != button; ++tabs) {
+        if (tabs == 10 || !window->focusWidget())
+            return -1;
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+    }
+    QTest::keyClick(button, Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return tabs;
+}
+
+inline int PressByKeyboard(const QString &form, int index)
+{
+    return PressByKeyboard(form, QStringLiteral("Command%1").arg(index));
+}
+
+// Picks row `row` (0-based) of the list that has the focus with the arrow
+// keys and Enter; false when the focus is on no list.
+inline bool PickRowByKeyboard(const QString &form, int row)
+{
+    FormBase *window = FindForm(form);
+    auto *list = window ? qobject_cast<QListWidget *>(window->focusWidget()) : nullptr;
+    if (!list || row < 0 || row >= list->count())
+        return false;
+    while (list->currentRow() != row)
+        QTest::keyClick(list, list->currentRow() < row ? Qt::Key_Down : Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return true;
+}
+
 // Clicks row `row` (0-based) of a list the student can see.
 inline bool ClickRow(const QString &form, const QString &listName, int row)
 {
@@ -464,35 +503,51 @@ struct Detour {
 };
 using Detours = QMap<QString, Detour>;
 
-// From the start screen to the results window, typing the script.
-inline Stop WalkFirstRoad(ScriptedPlatform &p, const StudentScript &s, const Detours &detours = {})
+enum class Input { Mouse, Keyboard };
+
+// From the start screen to the results window, typing the script. By the
+// keyboard, each screen is accepted with Enter alone: its accepting button
+// has the focus.
+inline Stop WalkFirstRoad(ScriptedPlatform &p, const StudentScript &s, const Detours &detours = {},
+                          Input input = Input::Mouse)
 {
+    const auto accept = [input](const QString &form, int button) {
+        return input == Input::Mouse ? Click(form, button) : PressByKeyboard(form, button) == 0;
+    };
     auto *start = new StartScreen;
     start->show();
     p.answers(s.identity).answers(s.equilibrium);
-    if (!Click(QStringLiteral("Form1"), 1))
+    if (!accept(QStringLiteral("Form1"), 1))
         return QStringLiteral("start screen");
-    // The azeotrope question comes when the table shows none by itself.
+    // The azeotrope question comes when the table shows none by itself; it
+    // has no accepting button, so a student may Tab to the answer.
+    const auto answer = [input](int button) {
+        return input == Input::Mouse ? Click(QStringLiteral("Form2"), button)
+                                     : PressByKeyboard(QStringLiteral("Form2"), button) >= 0;
+    };
     if (Button(QStringLiteral("Form2"), 5) && Button(QStringLiteral("Form2"), 5)->isVisible()) {
         if (s.azeotrope.isNull()) {
-            Click(QStringLiteral("Form2"), 5);
+            answer(5);
         } else {
             p.yes().answer(s.azeotrope);
-            Click(QStringLiteral("Form2"), 4);
+            answer(4);
         }
     }
     for (const Acceptance &step : AcceptancesOf(s)) {
         const auto detour = detours.constFind(step.stage);
         if (detour == detours.constEnd()) {
             p.answers(step.nextAnswers);
-            if (!Click(step.form, step.button))
+            if (!accept(step.form, step.button))
                 return step.stage;
             continue;
         }
         if (!detour->correct(p))
             return step.stage + QStringLiteral(": corrections");
         p.answers(step.nextAnswers);
-        if (!Click(detour->finishForm, detour->finishButton))
+        const bool finished = input == Input::Mouse
+                                  ? Click(detour->finishForm, detour->finishButton)
+                                  : PressByKeyboard(detour->finishForm, detour->finishButton) == 0;
+        if (!finished)
             return step.stage + QStringLiteral(": end of corrections");
     }
     if (!FindForm(QStringLiteral("Form23")))

@@ -236,6 +236,31 @@ private slots:
         qInfo("peak resident memory: %s", qPrintable(PeakResidentMemory()));
     }
 
+    // Enter alone takes a student through every screen, and the arrow keys
+    // put right a heat of vaporization typed as letters: on the faulty
+    // table the change button has the focus, then the correction list, then
+    // "КОНЕЦ ИСПРАВЛЕНИЙ" once the table is valid.
+    void walkedByTheKeyboard()
+    {
+        ScriptedSession session;
+        const QJsonObject file = road::ReadExample(QStringLiteral("benzene-toluene.json"));
+        road::StudentScript script = road::ScriptOf(file);
+        script.vaporization[1][1 + 2 * 2 + 1] = QStringLiteral("abc");
+        road::Detours detours;
+        detours[QStringLiteral("vaporization 2")] = {
+            [](ScriptedPlatform &p) {
+                const QString form = QStringLiteral("Form15");
+                p.answers({QStringLiteral("60"), QStringLiteral("391")});
+                return road::PressByKeyboard(form, 4) == 0 &&
+                       road::PickRowByKeyboard(form, road::RowWith(form, QStringLiteral("T[3]")));
+            },
+            QStringLiteral("Form15"), QStringLiteral("Command5")};
+        QCOMPARE(road::WalkFirstRoad(session.platform(), script, detours, road::Input::Keyboard),
+                 road::Stop());
+        QVERIFY(!session->unansweredPromptsLeft());
+        QCOMPARE(road::ShownResults(), road::BatchResults(file));
+    }
+
     void mistakesPutRightOnTheWay_data()
     {
         QTest::addColumn<Mistake>("mistake");
