@@ -1,11 +1,15 @@
 #include "form_base.h"
 #include "list_box.h"
 
+#include "support/layout_check.h"
+
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 // Windows on the laptop screen the tests run on (1366x768, with the frame
-// the offscreen platform puts round a window), and the keyboard on them.
+// the offscreen platform puts round a window), and the layout check that
+// looks over every window the road tests reach.
 
 namespace {
 
@@ -57,7 +61,61 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.frameGeometry().topLeft(), frameAt);
         QCOMPARE(window.size(), client);
-        QVERIFY(QRect(0, 0, 1366, 768).contains(window.frameGeometry()));
+        QVERIFY(LaptopScreen.contains(window.frameGeometry()));
+    }
+
+    void layoutCheckFindsWhatIsWrong_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("found"); // empty: nothing wrong
+        QTest::newRow("label too narrow for its text") << 0 << "Label1: text needs";
+        QTest::newRow("list row wider than the list") << 1 << "List1: row 0 needs";
+        QTest::newRow("button over a button") << 2 << "Command1: lies over Command2";
+        QTest::newRow("printed text beyond the edge") << 3 << "leaves the window";
+        QTest::newRow("highlight over its list line, as designed") << 4 << "";
+        QTest::newRow("window beyond the screen") << 5 << "not wholly on the screen";
+    }
+    void layoutCheckFindsWhatIsWrong()
+    {
+        QFETCH(int, fault);
+        QFETCH(QString, found);
+        FormBase window(QStringLiteral("Form99"));
+        window.setGeometryTwips(0, 0, 8000, 3000);
+        const QString row = QStringLiteral("  X[1] (мольн.д) =0.5                 C[1] (Кдж/Кмоль*К) =150");
+        switch (fault) {
+        case 0:
+            FormBase::placeTwips(window.addLabel(QStringLiteral("Label1"), row), 0, 0, 1500, 200);
+            break;
+        case 1:
+        case 4: {
+            QListWidget *list = window.addList(QStringLiteral("List1"));
+            list->addItem(row);
+            FormBase::placeTwips(list, 0, 0, fault == 1 ? 2000 : 7500, 600);
+            if (fault == 4) {
+                QLabel *highlight = window.addLabel(QStringLiteral("Label2"), row);
+                highlight->setFont(FixedPitchFont());
+                FormBase::placeTwips(highlight, 0, 30, 7500, 200);
+            }
+            break;
+        }
+        case 2:
+            FormBase::placeTwips(window.addButton(QStringLiteral("Command1"), QStringLiteral("Да")), 0, 0,
+                                 1500, 400);
+            FormBase::placeTwips(window.addButton(QStringLiteral("Command2"), QStringLiteral("Нет")), 1200, 0,
+                                 1500, 400);
+            break;
+        case 3:
+            window.printAt(6000, 1000, row);
+            break;
+        case 5:
+            window.setGeometry(1000, 600, 400, 200); // round the placement
+            break;
+        }
+        const QStringList faults = LayoutFaults(window);
+        if (found.isEmpty())
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+        else
+            QVERIFY2(faults.join(u'\n').contains(found), qPrintable(faults.join(u'\n')));
     }
 
     void listForDisplayOnlyStaysLegible()

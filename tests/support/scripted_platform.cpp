@@ -1,16 +1,56 @@
 #include "scripted_platform.h"
 
 #include "form_base.h"
+#include "layout_check.h"
 #include "prompts.h"
 #include "window_registry.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-ScriptedPlatform::ScriptedPlatform() = default;
+namespace {
+
+// Looks the windows over as the student sees them at each click and key.
+class InputWatch : public QObject {
+public:
+    explicit InputWatch(ScriptedPlatform &platform)
+        : platform(platform)
+    {
+        if (QCoreApplication::instance())
+            QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *target, QEvent *event) override
+    {
+        const bool click = event->type() == QEvent::MouseButtonPress;
+        const bool key = event->type() == QEvent::KeyPress;
+        if (auto *widget = qobject_cast<QWidget *>(target); (click || key) && widget) {
+            const QWidget *control = widget;
+            while (control->parentWidget() && !control->parentWidget()->isWindow())
+                control = control->parentWidget();
+            // A click has moved the focus to what it clicks before anything
+            // sees it; a key finds the focus where the screen left it.
+            platform.lookOverWindows(
+                QStringLiteral("input to %1.%2").arg(widget->window()->objectName(), control->objectName()),
+                nullptr, key ? widget->window() : nullptr);
+        }
+        return false;
+    }
+
+private:
+    ScriptedPlatform &platform;
+};
+
+} // namespace
+
+ScriptedPlatform::ScriptedPlatform()
+    : folder(QStringLiteral(TARELIN_DATA_DIR))
+{
+}
 ScriptedPlatform::~ScriptedPlatform() = default;
 
 ScriptedPlatform &ScriptedPlatform::answer(const QString &text)
@@ -61,6 +101,7 @@ QString ScriptedPlatform::answerFileDialog(bool save, const QString &title, cons
 {
     throwIfEnded();
     events << QStringLiteral("file:") + title;
+    lookOverWindows(QStringLiteral("file dialog ") + title);
     fileRequests.append({save, title, start, filter});
     if (fileAnswers.isEmpty()) {
         QTest::qFail(qPrintable(QStringLiteral("unexpected file dialog \"%1\"").arg(title)), __FILE__,
@@ -81,11 +122,29 @@ QString ScriptedPlatform::chooseFileToSave(const QString &title, const QString &
     return answerFileDialog(true, title, suggested, filter);
 }
 
+void ScriptedPlatform::lookOverWindows(const QString &moment, const QWidget *dialog, const QWidget *waiting)
+{
+    // Without an application for widgets there is no window to look at.
+    if (!looksOver || !qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    QStringList found = LayoutFaultsOfShownWindows();
+    if (dialog)
+        found += LayoutFaults(*dialog) + FocusFaults(*dialog);
+    if (waiting)
+        found += FocusFaults(*waiting);
+    for (const QString &fault : found)
+        if (!faultsSeen.contains(fault)) {
+            faultsSeen.insert(fault);
+            layoutFaults << fault + QStringLiteral("  (at ") + moment + u')';
+        }
+}
+
 std::optional<QString> ScriptedPlatform::prompt(const QString &title, const QString &text, QPoint twips,
                                                 PromptInput input)
 {
     throwIfEnded();
     events << QStringLiteral("prompt:") + title;
+    lookOverWindows(QStringLiteral("prompt ") + title);
     if (promptAnswers.isEmpty()) {
         QTest::qFail(qPrintable(QStringLiteral("unexpected prompt \"%1\" / \"%2\"").arg(title, text)),
                      __FILE__, __LINE__);
@@ -102,6 +161,7 @@ bool ScriptedPlatform::askYesNo(const QString &title, const QString &text, Answe
 {
     throwIfEnded();
     events << QStringLiteral("question:") + title;
+    lookOverWindows(QStringLiteral("question ") + title);
     if (yesNoAnswers.isEmpty()) {
         QTest::qFail(qPrintable(QStringLiteral("unexpected question \"%1\" / \"%2\"").arg(title, text)),
                      __FILE__, __LINE__);
@@ -117,6 +177,7 @@ void ScriptedPlatform::showMessage(const QString &title, const QString &text)
 {
     throwIfEnded();
     events << QStringLiteral("message:") + title;
+    lookOverWindows(QStringLiteral("message ") + title);
     messages.append({title, text});
 }
 
@@ -124,6 +185,7 @@ bool ScriptedPlatform::runDialog(QuestionDialog &dialog)
 {
     throwIfEnded();
     events << QStringLiteral("dialog:") + dialog.objectName();
+    lookOverWindows(QStringLiteral("dialog ") + dialog.objectName(), &dialog);
     QStringList labels;
     for (const QString &name : {QStringLiteral("Label1"), QStringLiteral("Label2")})
         if (auto *label = dialog.findChild<QLabel *>(name))
@@ -196,11 +258,19 @@ bool ScriptedPlatform::endDocument()
 ScriptedSession::ScriptedSession()
     : scripted(new ScriptedPlatform)
     , previous(setPlatform(scripted))
+    , inputWatch(new InputWatch(*scripted))
 {
 }
 
 ScriptedSession::~ScriptedSession()
 {
+    scripted->lookOverWindows(QStringLiteral("the end of the session"), nullptr,
+                              QApplication::activeWindow());
+    if (!scripted->layoutFaults.isEmpty())
+        QTest::qFail(qPrintable(QStringLiteral("what the student sees is not right:\n") +
+                                scripted->layoutFaults.join(u'\n')),
+                     __FILE__, __LINE__);
+    delete inputWatch;
     DisposeAllForms();
     setPlatform(previous);
     delete scripted;

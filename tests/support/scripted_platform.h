@@ -2,9 +2,13 @@
 
 #include "platform.h"
 
+class QObject;
+class QWidget;
+
 #include <QList>
 #include <QPoint>
 #include <QQueue>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -93,7 +97,18 @@ public:
 
     QString date = QStringLiteral("08.12.2026");
     QString time = QStringLiteral("21:00");
-    QString folder;
+    QString folder; // the program's own folder: the one with its picture
+
+    // Every window on the screen is looked over (layout_check.h) at each
+    // prompt, question, dialog and message, before each click and key the
+    // test sends, and at the end of the session; a fault found fails the
+    // test at the end of the session.
+    // A dialog about to be shown is looked over too; the window waiting for
+    // the student's input also for where its focus is.
+    void lookOverWindows(const QString &moment, const QWidget *dialog = nullptr,
+                         const QWidget *waiting = nullptr);
+    QStringList layoutFaults; // each fault once, with the moment it was first seen
+    bool looksOver = true;
 
     bool unansweredPromptsLeft() const { return !promptAnswers.isEmpty(); }
     bool unansweredQuestionsLeft() const { return !yesNoAnswers.isEmpty(); }
@@ -108,6 +123,7 @@ private:
     QQueue<Reply> yesNoAnswers;
     QQueue<QString> fileAnswers;
     QString answerFileDialog(bool save, const QString &title, const QString &start, const QString &filter);
+    QSet<QString> faultsSeen;
     bool documentOpen = false;
     qsizetype documentStart = 0;
 };
@@ -123,6 +139,7 @@ public:
 private:
     ScriptedPlatform *scripted;
     Platform *previous;
+    QObject *inputWatch;
 };
 
 // Unloads every window and lets Qt delete them.
