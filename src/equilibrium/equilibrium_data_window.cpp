@@ -184,6 +184,10 @@ void EquilibriumDataWindow::enterData()
 
 void EquilibriumDataWindow::showTypedTable()
 {
+    // A window loaded for an opened problem has not been through the
+    // entry: the correction hint and the highlight stay away from the table.
+    hint->hide();
+    highlight->hide();
     placeButtonRow();
     showAcceptButtons(false);
     endOfCorrections->hide();
