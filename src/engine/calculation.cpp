@@ -51,7 +51,7 @@ public:
         if (!allResultsFinite())
             return invalid(UndefinedReason);
 
-        const bool constantFlowReachedTop = CountStages(data, false);
+        const bool constantFlowReachedTop = CountStages(data, false, &data.Profiles.ConstantFlow);
         // The report keeps the constant-molar-flow numbers after the exact
         // count has overwritten them.
         data.Stage.SavedStageCount = results(ResN);
@@ -59,7 +59,7 @@ public:
         if (!constantFlowReachedTop)
             return CalculationOutcome::RefluxBelowMinimum;
 
-        if (CountStages(data, true))
+        if (CountStages(data, true, &data.Profiles.Exact))
             return CalculationOutcome::Complete;
         QString whyNot;
         const std::optional<float> minimumReflux = MinimumRefluxRatio(data, &whyNot);
@@ -232,6 +232,8 @@ CalculationOutcome CalculateColumn(ProblemData &data)
     data.CalculationDone = true;
     data.InvalidReason.clear();
     data.MinimumReflux = 0.0f;
+    data.Profiles.ConstantFlow.Ran = false;
+    data.Profiles.Exact.Ran = false;
 
     ColumnCalculation calculation(data);
     CalculationOutcome outcome = calculation.run();

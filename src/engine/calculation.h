@@ -8,8 +8,9 @@
 // The whole calculation on a filled problem state: feed derivations, material
 // and heat balance, duties, the constant-molar-flow and the exact stage
 // counts or the minimum reflux ratio. Stores the results, the outcome,
-// MinimumReflux, SavedStageCount/SavedFeedStage, BadPointIndex (77 after a
-// failure) and CalculationDone; never leaves an infinity or NaN in a result.
+// MinimumReflux, SavedStageCount/SavedFeedStage, the stage profiles of the
+// counts that ran, BadPointIndex (77 after a failure) and CalculationDone;
+// never leaves an infinity or NaN in a result.
 CalculationOutcome CalculateColumn(ProblemData &data);
 
 // A line of the results window: text printed at (x, y) twips.

@@ -102,13 +102,8 @@ float feedToDistillateRatio(const ProblemData &data)
 // McCabe–Thiele: the operating line of the section the stage belongs to.
 float constantFlowNextLiquid(const ProblemData &data)
 {
-    const double y = data.Stage.StageY;
-    const double R = feed(data, FeedR);
-    if (data.Stage.PastFeed)
-        return float(((R + 1.0) * y - result(data, ResXDm)) / R);
-    const double f = data.Stage.FeedToDistillateRatio;
-    const double FI = result(data, ResFI);
-    return float(((R + 1.0 - f * FI) * y + (f - 1.0) * result(data, ResXWm)) / (R + f * (1.0 - FI)));
+    const StageState &stage = data.Stage;
+    return OperatingLineLiquid(data, stage.StageY, stage.PastFeed, stage.FeedToDistillateRatio);
 }
 
 // Ponchon–Savarit: the liquid on the line through the pole and the vapour.
@@ -123,9 +118,7 @@ float exactNextLiquid(ProblemData &data)
     const double ym = line.vapourFraction;
     const double HV = line.vapourEnthalpy;
     if (stage.PastFeed) {
-        // Top pole (xD, hD + Qc/D).
-        const double poleEnthalpy = result(data, ResHD) + result(data, ResQc) / result(data, ResD);
-        line.slope = float((HV - poleEnthalpy) / (ym - feed(data, FeedXD)));
+        line.slope = float((HV - TopPoleEnthalpy(data)) / (ym - feed(data, FeedXD)));
     } else {
         // Bottom pole (xW, hW − Qw/W).
         line.slope = float((result(data, ResQw) / result(data, ResW) + HV - result(data, ResHW)) /
@@ -138,15 +131,100 @@ float exactNextLiquid(ProblemData &data)
     return MassToMoleFraction(data, xm);
 }
 
+// Keeps what the count computed for stage n. The liquid is the one the
+// stage's equilibrium was looked up for; the vapour and its temperature are
+// what that lookup gave, before the next liquid's search moved them.
+class ProfileRecorder {
+public:
+    ProfileRecorder(StageProfile *profile, const StageState &stage)
+        : profile(profile)
+    {
+        if (!profile)
+            return;
+        profile->Ran = true;
+        profile->ReachedTop = false;
+        profile->Count = 0;
+        profile->FeedStage = 0;
+        profile->FeedSwitchY = stage.FeedSwitchY;
+        profile->FeedToDistillateRatio = stage.FeedToDistillateRatio;
+    }
+
+    void lookedUp(int n, float liquid, const StageState &stage)
+    {
+        if (!profile)
+            return;
+        ProfileStage &entry = profile->Stages[n];
+        entry.X = liquid;
+        entry.Y = stage.StageY;
+        entry.T = stage.EqTemperature;
+        entry.VapourEnthalpy = 0.0f;
+        entry.PoleLineSlope = 0.0f;
+        entry.Pole = StagePole::None;
+        profile->Count = n;
+        if (stage.PastFeed && profile->FeedStage == 0)
+            profile->FeedStage = n;
+    }
+
+    // The exact count's pole line out of stage n.
+    void steppedUp(int n, const StageState &stage)
+    {
+        if (!profile)
+            return;
+        ProfileStage &entry = profile->Stages[n];
+        entry.VapourEnthalpy = stage.StageVapourEnthalpy;
+        entry.PoleLineSlope = stage.PoleLineSlope;
+        entry.Pole = stage.PastFeed ? StagePole::Top : StagePole::Bottom;
+    }
+
+    // The count needs no pole line out of the top stage, but its vapour
+    // point belongs on the diagram: its enthalpy as the count would take it.
+    void reachedTop(const ProblemData &data, bool exactMode)
+    {
+        if (!profile)
+            return;
+        profile->ReachedTop = true;
+        if (!exactMode)
+            return;
+        ProfileStage &top = profile->Stages[profile->Count];
+        top.VapourEnthalpy = VapourEnthalpy(data, MoleToMassFraction(data, top.Y), top.T);
+    }
+
+private:
+    StageProfile *profile;
+};
+
 } // namespace
 
-bool CountStages(ProblemData &data, bool exactMode)
+float OperatingLineLiquid(const ProblemData &data, float vapour, bool rectifying, float feedToDistillate)
+{
+    const double y = vapour;
+    const double R = feed(data, FeedR);
+    if (rectifying)
+        return float(((R + 1.0) * y - result(data, ResXDm)) / R);
+    const double f = feedToDistillate;
+    const double FI = result(data, ResFI);
+    return float(((R + 1.0 - f * FI) * y + (f - 1.0) * result(data, ResXWm)) / (R + f * (1.0 - FI)));
+}
+
+double TopPoleEnthalpy(const ProblemData &data)
+{
+    return result(data, ResHD) + result(data, ResQc) / result(data, ResD);
+}
+
+double BottomPoleEnthalpy(const ProblemData &data)
+{
+    return result(data, ResHW) - result(data, ResQw) / result(data, ResW);
+}
+
+bool CountStages(ProblemData &data, bool exactMode, StageProfile *profile)
 {
     StageState &stage = data.Stage;
     stage.ReachedTop = false;
     stage.PastFeed = false;
     stage.FeedSwitchY = feedSwitchY(data, exactMode);
     stage.FeedToDistillateRatio = feedToDistillateRatio(data);
+
+    ProfileRecorder recorder(profile, stage);
 
     const float topVapour = data.Results(ResXDm);
     stage.StageX = data.Results(ResXWm); // the liquid leaving the lowest stage is the bottoms
@@ -159,13 +237,19 @@ bool CountStages(ProblemData &data, bool exactMode)
             stage.PastFeed = true;
             data.Results(ResNf) = float(n);
         }
+        recorder.lookedUp(n, stage.StageX, stage);
         if (stage.StageY > topVapour) {
             data.Results(ResN) = float(n);
             stage.ReachedTop = true;
         }
-        if (!stage.ReachedTop)
+        if (!stage.ReachedTop) {
             stage.StageX = NextStageLiquid(data, exactMode);
+            if (exactMode)
+                recorder.steppedUp(n, stage);
+        }
     } while (n < MaxStages && !stage.ReachedTop);
+    if (stage.ReachedTop)
+        recorder.reachedTop(data, exactMode);
     return stage.ReachedTop;
 }
 
@@ -187,8 +271,7 @@ float FeedLineFunction(ProblemData &data, float y)
     const double H = VapourEnthalpy(data, y, data.Stage.EqTemperature);
     const double wF = result(data, ResWF);
     const double xD = feed(data, FeedXD);
-    const double topPole = result(data, ResQc) / result(data, ResD) + result(data, ResHD);
-    return float(topPole * (y - wF) - (y - xD) * result(data, ResHF) - (xD - wF) * H);
+    return float(TopPoleEnthalpy(data) * (y - wF) - (y - xD) * result(data, ResHF) - (xD - wF) * H);
 }
 
 std::optional<float> MinimumRefluxRatio(ProblemData &data, QString *whyNot)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stage_profile.h"
+
 #include <QString>
 
 // The one problem state of a run. Every table is 1-based: element 0 of each
@@ -181,6 +183,7 @@ struct ProblemData {
     SolutionHeatCapacitySet SolutionHeatCapacity;
     CalculationResults Results;
     StageState Stage;
+    ColumnProfiles Profiles; // the stages of the last calculation's counts
 
     CalculationOutcome Outcome = CalculationOutcome::NotCalculated;
     QString InvalidReason; // the message for CalculationOutcome::InvalidData
