@@ -4,7 +4,7 @@
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev libx11-dev libbenchmark-dev \
+PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libx11-dev libbenchmark-dev \
            fonts-dejavu-core fonts-liberation xvfb xauth locales
 # The suite runs once in the C locale and once in a Russian one.
 TEST_LOCALES = C.UTF-8 ru_RU.UTF-8

@@ -99,7 +99,7 @@ float InterpolateLinear(float p, const float *xs, const float *ys, int n)
                  (double(ys[a]) - ys[a - 1]) * (double(p) - xs[a - 1]) / (double(xs[a]) - xs[a - 1]));
 }
 
-void EquilibriumPoint(ProblemData &data, bool fromVapour, float v)
+EquilibriumComposition EquilibriumLookup(const ProblemData &data, bool fromVapour, float v)
 {
     const EquilibriumTable &table = data.Equilibrium;
     const int n = table.N;
@@ -107,18 +107,28 @@ void EquilibriumPoint(ProblemData &data, bool fromVapour, float v)
     // Given and sought compositions: X → Y for a liquid, Y → X for a vapour.
     const float *given = fromVapour ? table.Y : table.X;
     const float *sought = fromVapour ? table.X : table.Y;
-    float &result = fromVapour ? data.Stage.StageX : data.Stage.StageY;
 
+    EquilibriumComposition found;
     if (EquilibriumInsideTable(data, fromVapour, v)) {
-        result = InterpolateLinear(v, given, sought, n);
-        data.Stage.EqTemperature = InterpolateLinear(v, given, table.T, n);
+        found.composition = InterpolateLinear(v, given, sought, n);
+        found.temperature = InterpolateLinear(v, given, table.T, n);
+        found.insideTable = true;
     } else if (v <= given[1]) {
         // The line from the origin; a first point at the origin itself
         // leaves only that point.
-        result = given[1] == 0.0f ? sought[1] : float(double(v) * sought[1] / given[1]);
+        found.composition = given[1] == 0.0f ? sought[1] : float(double(v) * sought[1] / given[1]);
     } else {
-        result = pointOnLine(given[n], sought[n], top, top, v);
+        found.composition = pointOnLine(given[n], sought[n], top, top, v);
     }
+    return found;
+}
+
+void EquilibriumPoint(ProblemData &data, bool fromVapour, float v)
+{
+    const EquilibriumComposition found = EquilibriumLookup(data, fromVapour, v);
+    (fromVapour ? data.Stage.StageX : data.Stage.StageY) = found.composition;
+    if (found.insideTable)
+        data.Stage.EqTemperature = found.temperature;
 }
 
 bool EquilibriumInsideTable(const ProblemData &data, bool fromVapour, float v)

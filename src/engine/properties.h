@@ -25,6 +25,14 @@ float InterpolateLinear(float p, const float *xs, const float *ys, int n);
 // azeotrope, or pure component); there EqTemperature keeps the value of the
 // last lookup inside the table.
 void EquilibriumPoint(ProblemData &data, bool fromVapour, float v);
+// The same lookup without touching the shared stage variables, for drawing
+// the curve: the temperature is only found inside the table.
+struct EquilibriumComposition {
+    float composition = 0.0f;
+    float temperature = 0.0f;
+    bool insideTable = false;
+};
+EquilibriumComposition EquilibriumLookup(const ProblemData &data, bool fromVapour, float v);
 // Whether EquilibriumPoint interpolates v inside the table (and so writes
 // EqTemperature) rather than reading it off an end line.
 bool EquilibriumInsideTable(const ProblemData &data, bool fromVapour, float v);

@@ -26,14 +26,6 @@ int rounded(double value)
     return int(std::nearbyint(value));
 }
 
-void drawMarker(QPainter &painter, QPoint centre, const QColor &colour)
-{
-    painter.setPen(QPen(colour, 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, 2, 2);
-    painter.drawEllipse(centre, 1, 1);
-}
-
 void drawCurve(QPainter &painter, const EquilibriumPlotPoints &p, const int *heights, int n,
                const QColor &line, int width, const QColor &marker)
 {
@@ -41,7 +33,7 @@ void drawCurve(QPainter &painter, const EquilibriumPlotPoints &p, const int *hei
     for (int i = 2; i <= n; ++i)
         painter.drawLine(p.PlotX[i - 1], heights[i - 1], p.PlotX[i], heights[i]);
     for (int i = 1; i <= n; ++i)
-        drawMarker(painter, QPoint(p.PlotX[i], heights[i]), marker);
+        DrawPointMarker(painter, QPoint(p.PlotX[i], heights[i]), marker);
 }
 
 // Text centred horizontally on x with its top at y.
@@ -138,6 +130,14 @@ EquilibriumPlotPoints PlotPointsOf(const ProblemData &data, int x0, int y0, int 
         points.PlotT[i] = rounded(y1 - double(table.T[i]) * size / tTop);
     }
     return points;
+}
+
+void DrawPointMarker(QPainter &painter, QPoint centre, const QColor &colour)
+{
+    painter.setPen(QPen(colour, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, 2, 2);
+    painter.drawEllipse(centre, 1, 1);
 }
 
 void DrawRotatedText(QPainter &painter, int x, int y, const QString &text)

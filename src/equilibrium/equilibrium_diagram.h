@@ -4,6 +4,7 @@
 
 #include <QRect>
 
+class QColor;
 class QPainter;
 class QString;
 
@@ -31,6 +32,9 @@ EquilibriumPlotPoints PlotPointsOf(const ProblemData &data, int x0, int y0, int 
 // points when given.
 void DrawEquilibriumPlot(QPainter &painter, const ProblemData &data, int x0, int y0, int size,
                          EquilibriumPlotPoints *points = nullptr);
+
+// A point of the student's table: two small circles around it.
+void DrawPointMarker(QPainter &painter, QPoint centre, const QColor &colour);
 
 // Text turned by 90 degrees, reading from bottom to top, starting at (x, y).
 void DrawRotatedText(QPainter &painter, int x, int y, const QString &text);
