@@ -5,8 +5,11 @@
 #include <QPoint>
 #include <QString>
 #include <exception>
+#include <functional>
 #include <optional>
 
+class QPainter;
+class QRectF;
 class QuestionDialog;
 
 // Thrown to unwind the handler that ended the program, however deep inside a
@@ -69,6 +72,12 @@ public:
     virtual void endPage() = 0;
     // False when the document could not be finished.
     virtual bool endDocument() = 0;
+
+    // A picture on one landscape page, through the print dialog where there
+    // is one: paint draws it into the page's printable rectangle. False when
+    // cancelled or failed, with nothing printed.
+    using PagePainter = std::function<void(QPainter &, const QRectF &)>;
+    virtual bool printPicture(const QString &title, const PagePainter &paint) = 0;
 
     virtual QString shortDate() = 0;
     virtual QString shortTime() = 0;

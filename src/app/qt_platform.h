@@ -29,6 +29,7 @@ public:
     void printLine(const QString &line) override;
     void endPage() override;
     bool endDocument() override;
+    bool printPicture(const QString &title, const PagePainter &paint) override;
 
     QString shortDate() override;
     QString shortTime() override;

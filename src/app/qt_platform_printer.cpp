@@ -3,9 +3,15 @@
 #include "page_printer.h"
 
 #include <QApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 
 // The printer side of the desktop platform: the report's lines are collected
-// by a PagePrinter and printed when the document ends.
+// by a PagePrinter and printed when the document ends; a picture is painted
+// straight onto one landscape page.
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
@@ -40,4 +46,25 @@ bool QtPlatform::endDocument()
     const bool printed = printer->finish();
     printer.reset();
     return printed;
+}
+
+bool QtPlatform::printPicture(const QString &title, const PagePainter &paint)
+{
+    throwIfEnded();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    printer.setDocName(title);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    throwIfEnded();
+    if (!chosen)
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    paint(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    return painter.end();
 }

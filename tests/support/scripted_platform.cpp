@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
@@ -252,6 +253,23 @@ bool ScriptedPlatform::endDocument()
         return false;
     }
     ++documentsPrinted;
+    return true;
+}
+
+bool ScriptedPlatform::printPicture(const QString &title, const PagePainter &paint)
+{
+    events << QStringLiteral("print:") + title;
+    lookOverWindows(QStringLiteral("print dialog ") + title);
+    if (printerCancels)
+        return false;
+    QImage page(1122, 794, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    paint(painter, QRectF(page.rect()));
+    painter.end();
+    if (printerFails)
+        return false;
+    printedPictures << page;
     return true;
 }
 

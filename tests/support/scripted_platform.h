@@ -2,6 +2,8 @@
 
 #include "platform.h"
 
+#include <QImage>
+
 class QObject;
 class QWidget;
 
@@ -67,6 +69,7 @@ public:
     void printLine(const QString &line) override;
     void endPage() override;
     bool endDocument() override;
+    bool printPicture(const QString &title, const PagePainter &paint) override;
     QString shortDate() override { return date; }
     QString shortTime() override { return time; }
     QString programFolder() override { return folder; }
@@ -94,6 +97,8 @@ public:
     bool printerCancels = false; // beginDocument answers "cancelled"
     bool printerFails = false;   // endDocument answers "could not finish"
     int documentsPrinted = 0;
+    // Printed pictures, painted on an A4 landscape page at 96 dpi.
+    QList<QImage> printedPictures;
 
     QString date = QStringLiteral("08.12.2026");
     QString time = QStringLiteral("21:00");
