@@ -1,5 +1,6 @@
 #include "post_calculation_actions.h"
 
+#include "diagram_window.h"
 #include "report_printing.h"
 
 #include "app/flow.h"
@@ -54,5 +55,6 @@ ResultsWindowActions PostCalculationActions()
             PrintResultsOnce(*window);
     };
     actions.endWork = [] { EndProgram(); };
+    actions.showDiagrams = [] { ShowDiagramWindow(); };
     return actions;
 }

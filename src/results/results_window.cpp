@@ -46,24 +46,31 @@ ResultsWindow::ResultsWindow()
     command1 = addButton(QStringLiteral("Command1"), QStringLiteral("Окончание расчёта"));
     saveProblem = addButton(QStringLiteral("CommandSave"), QStringLiteral("Сохранение задачи"));
     saveProblem->setToolTip(QStringLiteral("Сохранить задачу в файл (Ctrl+S)"));
+    openDiagrams = addButton(QStringLiteral("CommandDiagrams"), QStringLiteral("Диаграммы ступеней"));
+    openDiagrams->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
+    openDiagrams->setToolTip(QStringLiteral("y–x и H–x диаграммы рассчитанных ступеней (Ctrl+D)"));
     placeButtons();
     connect(saveProblem, &QPushButton::clicked, this, [] { RunHandler([] { SaveProblemAs(); }); });
     connect(command1, &QPushButton::clicked, this, &ResultsWindow::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &ResultsWindow::Command2_Click);
     connect(command3, &QPushButton::clicked, this, &ResultsWindow::Command3_Click);
+    connect(openDiagrams, &QPushButton::clicked, this, &ResultsWindow::CommandDiagrams_Click);
 }
 
-// Left to right Command2, Command3, Command1, with four equal gaps.
+// Left to right Command2, Command3, Command1, with four equal gaps; in the
+// row below, the save button under Command2 and the diagrams under Command3.
 void ResultsWindow::placeButtons()
 {
     QPushButton *const order[] = {command2, command3, command1};
+    QPushButton *const below[] = {saveProblem, openDiagrams, nullptr};
     const int gap = int(std::nearbyint((FormWidth - 3.0 * ButtonWidth) / 4.0));
     int left = gap;
-    for (QPushButton *button : order) {
-        placeTwips(button, left, ButtonTop, ButtonWidth, ButtonHeight);
+    for (int i = 0; i < 3; ++i) {
+        placeTwips(order[i], left, ButtonTop, ButtonWidth, ButtonHeight);
+        if (below[i])
+            placeTwips(below[i], left, SecondRowTop, ButtonWidth, ButtonHeight);
         left += ButtonWidth + gap;
     }
-    placeTwips(saveProblem, gap, SecondRowTop, ButtonWidth, ButtonHeight);
 }
 
 void ResultsWindow::ShowResults(const ProblemData &data)
@@ -86,6 +93,8 @@ void ResultsWindow::ShowResults(const ProblemData &data)
                            data.Outcome != CalculationOutcome::InvalidData;
     command3->setVisible(printable);
     command3->setEnabled(printable);
+    // Data the calculation could not handle leave nothing to draw.
+    openDiagrams->setVisible(data.Outcome != CalculationOutcome::InvalidData);
     // Enter goes on to the change of data, never to the end of the work.
     giveFocus(command2);
 }
@@ -114,4 +123,9 @@ void ResultsWindow::Command2_Click()
 void ResultsWindow::Command3_Click()
 {
     run(installedActions().printReport);
+}
+
+void ResultsWindow::CommandDiagrams_Click()
+{
+    run(installedActions().showDiagrams);
 }

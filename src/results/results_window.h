@@ -11,15 +11,17 @@ class QPushButton;
 // What the three buttons of the results window do. The post-calculation
 // menu installs them; a button without an action does nothing.
 struct ResultsWindowActions {
-    std::function<void()> changeData;  // Command2
-    std::function<void()> printReport; // Command3
-    std::function<void()> endWork;     // Command1
+    std::function<void()> changeData;   // Command2
+    std::function<void()> printReport;  // Command3
+    std::function<void()> endWork;      // Command1
+    std::function<void()> showDiagrams; // CommandDiagrams
 };
 void SetResultsWindowActions(ResultsWindowActions actions);
 
 // The post-calculation window Form23: the results printed on its surface,
 // and below them the buttons Command2, Command3 and Command1, with
-// "Сохранение задачи" in a row of its own under Command2.
+// "Сохранение задачи" in a row of its own under Command2 and "Диаграммы
+// ступеней" (also Ctrl+D) beside it under Command3.
 class ResultsWindow : public FormBase {
     Q_OBJECT
 public:
@@ -33,11 +35,13 @@ public:
     QPushButton *printButton() const { return command3; }
     QPushButton *endButton() const { return command1; }
     QPushButton *saveButton() const { return saveProblem; }
+    QPushButton *diagramsButton() const { return openDiagrams; }
 
 public slots:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    void CommandDiagrams_Click();
 
 private:
     void placeButtons();
@@ -48,4 +52,6 @@ private:
     QPushButton *command3 = nullptr;
     // Below the design's buttons: the problem saved under a name.
     QPushButton *saveProblem = nullptr;
+    // Beside it: the diagrams of the stages just counted.
+    QPushButton *openDiagrams = nullptr;
 };

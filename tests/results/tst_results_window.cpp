@@ -58,6 +58,12 @@ private slots:
             QCOMPARE(button->width(), TwipsToPixels(2500));
         for (QPushButton *button : {change, print, end})
             QCOMPARE(button->y(), TwipsToPixels(9300));
+        // The diagrams in a row of their own, under the print button.
+        auto *diagrams = window.findChild<QPushButton *>(QStringLiteral("CommandDiagrams"));
+        QCOMPARE(diagrams->text(), QStringLiteral("Диаграммы ступеней"));
+        QCOMPARE(QPoint(diagrams->x(), diagrams->width()), QPoint(print->x(), print->width()));
+        QVERIFY(diagrams->y() > print->geometry().bottom());
+        QVERIFY(diagrams->geometry().bottom() < window.height());
     }
 
     void completeCalculation()
