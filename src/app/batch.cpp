@@ -78,8 +78,42 @@ const char *outcomeName(CalculationOutcome outcome)
     return "not_calculated";
 }
 
-// The results object: the twenty stored results and the stage numbers of
-// the counts that reached the top.
+const char *poleName(StagePole pole)
+{
+    switch (pole) {
+    case StagePole::Top:
+        return "\"top\"";
+    case StagePole::Bottom:
+        return "\"bottom\"";
+    case StagePole::None:
+        break;
+    }
+    return "null";
+}
+
+// Every stage a count stepped, from the bottom; null when it did not run.
+// The exact count's stages also carry their vapour's enthalpy and the pole
+// of the line to the stage above.
+QString profileJson(const StageProfile &profile, bool exact)
+{
+    if (!profile.Ran)
+        return QStringLiteral("null");
+    QStringList stages;
+    for (int n = 1; n <= profile.Count; ++n) {
+        const ProfileStage &stage = profile.Stages[n];
+        QString entry =
+            QStringLiteral("{\"stage\": %1, \"x\": %2, \"y\": %3, \"t\": %4")
+                .arg(QString::number(n), storedFloat(stage.X), storedFloat(stage.Y), storedFloat(stage.T));
+        if (exact)
+            entry += QStringLiteral(", \"vapour_enthalpy\": %1, \"pole\": %2")
+                         .arg(storedFloat(stage.VapourEnthalpy), QLatin1String(poleName(stage.Pole)));
+        stages << entry + u'}';
+    }
+    return u'[' + stages.join(QStringLiteral(", ")) + u']';
+}
+
+// The results object: the twenty stored results, the stage numbers of the
+// counts that reached the top and the stage profiles of the counts that ran.
 QString resultsJson(const ProblemData &data)
 {
     QStringList results;
@@ -92,14 +126,16 @@ QString resultsJson(const ProblemData &data)
     const QString null = QStringLiteral("null");
     return QStringLiteral(
                "{\"outcome\": \"%1\", \"results\": [%2], \"cmf_stages\": %3, \"cmf_feed_stage\": %4, "
-               "\"exact_stages\": %5, \"exact_feed_stage\": %6, \"min_reflux\": %7}\n")
+               "\"exact_stages\": %5, \"exact_feed_stage\": %6, \"min_reflux\": %7, "
+               "\"cmf_profile\": %8, \"exact_profile\": %9}\n")
         .arg(QLatin1String(outcomeName(data.Outcome)), results.join(QStringLiteral(", ")),
              cmfReachedTop ? stageNumber(data.Stage.SavedStageCount) : null,
              cmfReachedTop ? stageNumber(data.Stage.SavedFeedStage) : null,
              exactReachedTop ? stageNumber(data.Results(ResN)) : null,
              exactReachedTop ? stageNumber(data.Results(ResNf)) : null,
              data.Outcome == CalculationOutcome::ExactRefluxBelowMinimum ? storedFloat(data.MinimumReflux)
-                                                                         : null);
+                                                                         : null,
+             profileJson(data.Profiles.ConstantFlow, false), profileJson(data.Profiles.Exact, true));
 }
 
 // The problem cannot be calculated: the message goes where the caller reads.
@@ -118,6 +154,16 @@ bool writeReport(const QString &path, const ProblemData &data)
 {
     QString error;
     if (WriteReportFile(BuildReport(data, SystemShortDate(), SystemShortTime()), path, &error))
+        return true;
+    WriteText(stderr, QStringLiteral("tarelin: %1: %2\n").arg(path, error));
+    return false;
+}
+
+// The diagrams of the stage counts, as the diagram window prints them.
+bool writeDiagrams(const QString &path, const ProblemData &data, const DiagramsFileWriter &writer)
+{
+    QString error = QStringLiteral("diagrams cannot be drawn here");
+    if (writer && writer(path, data, &error))
         return true;
     WriteText(stderr, QStringLiteral("tarelin: %1: %2\n").arg(path, error));
     return false;
@@ -143,7 +189,7 @@ bool printResults(const CommandLine &command, const ProblemData &data)
 
 } // namespace
 
-int RunBatch(const CommandLine &command)
+int RunBatch(const CommandLine &command, const DiagramsFileWriter &writeDiagramsFile)
 {
     QFile file(command.problemFile);
     if (!file.open(QIODevice::ReadOnly))
@@ -165,6 +211,8 @@ int RunBatch(const CommandLine &command)
     // The files first: standard output tells the outcome only when every
     // output asked for has been written.
     if (command.reportFile && !writeReport(*command.reportFile, data))
+        return OutputFailedStatus;
+    if (command.plotFile && !writeDiagrams(*command.plotFile, data, writeDiagramsFile))
         return OutputFailedStatus;
     if (!printResults(command, data))
         return OutputFailedStatus;

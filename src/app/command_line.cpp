@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "picture_format.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
@@ -39,7 +41,7 @@ CommandLine parseBatch(const QStringList &arguments)
     bool haveProblem = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        const bool takesValue = argument == u"--batch" || argument == u"--report";
+        const bool takesValue = argument == u"--batch" || argument == u"--report" || argument == u"--plot";
         if (takesValue && i + 1 >= arguments.size())
             return fault(QStringLiteral("%1 needs a file name").arg(argument));
         if (argument == u"--batch") {
@@ -49,6 +51,11 @@ CommandLine parseBatch(const QStringList &arguments)
             haveProblem = true;
         } else if (argument == u"--report") {
             command.reportFile = arguments[++i];
+        } else if (argument == u"--plot") {
+            command.plotFile = arguments[++i];
+            if (!PictureFormatOf(*command.plotFile))
+                return fault(
+                    QStringLiteral("--plot needs a .svg, .png or .pdf file: %1").arg(*command.plotFile));
         } else if (argument == u"--json") {
             command.json = true;
         } else {
@@ -58,8 +65,11 @@ CommandLine parseBatch(const QStringList &arguments)
     if (!haveProblem)
         return fault(QStringLiteral("--batch needs a file name"));
     // An output by any name of the problem file would replace the problem.
-    if (command.reportFile && sameFile(*command.reportFile, command.problemFile))
-        return fault(QStringLiteral("--report names the problem file itself: %1").arg(*command.reportFile));
+    for (const auto &[option, output] :
+         {std::pair{"--report", command.reportFile}, {"--plot", command.plotFile}})
+        if (output && sameFile(*output, command.problemFile))
+            return fault(
+                QStringLiteral("%1 names the problem file itself: %2").arg(QLatin1String(option), *output));
     return command;
 }
 
@@ -69,7 +79,7 @@ CommandLine parseWindow(const QStringList &arguments)
 {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        if (argument == u"--json" || argument == u"--report")
+        if (argument == u"--json" || argument == u"--report" || argument == u"--plot")
             return fault(QStringLiteral("%1 is used with --batch FILE").arg(argument));
         if (argument.startsWith(QStringLiteral("--")))
             return fault(QStringLiteral("unknown argument: %1").arg(argument));
@@ -107,12 +117,13 @@ QString WindowProblemFile(const QStringList &arguments)
 
 QString UsageText()
 {
-    return QStringLiteral("usage: tarelin [FILE | --batch FILE [--json] [--report FILE]]\n"
+    return QStringLiteral("usage: tarelin [FILE | --batch FILE [--json] [--report FILE] [--plot FILE]]\n"
                           "  (no argument)   start the windowed program\n"
                           "  FILE            start the windowed program on the problem in FILE\n"
                           "  --batch FILE    calculate the problem file FILE and print the results\n"
                           "  --json          print the results as one JSON object\n"
                           "  --report FILE   also write the printed report to FILE (.txt or .pdf)\n"
+                          "  --plot FILE     also draw the stage diagrams into FILE (.svg, .png or .pdf)\n"
                           "  --help          print this text\n"
                           "  --version       print the version\n");
 }

@@ -8,7 +8,7 @@
 // What the command line asks the program to do. Every argument the program
 // knows is read here, in one place:
 //   tarelin [FILE]                            the windowed program, on the problem in FILE
-//   tarelin --batch FILE [--json] [--report OUT]
+//   tarelin --batch FILE [--json] [--report OUT] [--plot PICTURE]
 //   tarelin --help | --version
 // In the windowed program, arguments with a single dash are Qt's own
 // (-platform, -style, ...) and are left to it.
@@ -21,6 +21,7 @@ struct CommandLine {
     QString problemFile;
     bool json = false;
     std::optional<QString> reportFile;
+    std::optional<QString> plotFile; // .svg, .png or .pdf
 };
 
 CommandLine ParseCommandLine(const QStringList &arguments);

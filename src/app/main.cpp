@@ -6,6 +6,8 @@
 #include "start_screen.h"
 #include "window_registry.h"
 
+#include "results/diagram_export.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -58,7 +60,7 @@ int main(int argc, char *argv[])
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
             QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false\ndefault.warning=false"));
         QGuiApplication app(argc, argv);
-        return RunBatch(command);
+        return RunBatch(command, WriteDiagramsFile);
     }
 
     QApplication app(argc, argv);

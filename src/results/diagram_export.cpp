@@ -1,7 +1,6 @@
 #include "diagram_export.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -98,18 +97,6 @@ bool writePdf(const QString &path, const QSizeF &size, const PictureDrawing &dra
 
 } // namespace
 
-std::optional<PictureFormat> PictureFormatOf(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"png")
-        return PictureFormat::Png;
-    if (suffix == u"svg")
-        return PictureFormat::Svg;
-    if (suffix == u"pdf")
-        return PictureFormat::Pdf;
-    return std::nullopt;
-}
-
 bool WritePicture(const QString &path, const QSizeF &size, const PictureDrawing &draw, QString *error)
 {
     QString reason;
@@ -135,6 +122,11 @@ bool WriteColumnSheet(const QString &path, const ColumnDiagrams &diagrams, QStri
     return WritePicture(
         path, ColumnSheetSize,
         [&](QPainter &painter, const QRectF &area) { DrawColumnSheet(painter, area, diagrams); }, error);
+}
+
+bool WriteDiagramsFile(const QString &path, const ProblemData &data, QString *error)
+{
+    return WriteColumnSheet(path, BuildColumnDiagrams(data), error);
 }
 
 bool WriteColumnDiagram(const QString &path, ColumnDiagramKind kind, const ColumnDiagrams &diagrams,

@@ -2,15 +2,15 @@
 
 #include "column_diagram_painter.h"
 
+#include "app/picture_format.h"
+
 #include <QString>
 #include <functional>
-#include <optional>
 
 class QPainter;
+struct ProblemData;
 
 // Pictures in files: PNG, SVG or PDF, chosen by the file's extension.
-enum class PictureFormat { Png, Svg, Pdf };
-std::optional<PictureFormat> PictureFormatOf(const QString &path);
 
 // Draws a picture of the given logical size into path; draw paints into
 // that size, the painter scaled to the file's resolution. False with the
@@ -20,6 +20,8 @@ bool WritePicture(const QString &path, const QSizeF &size, const PictureDrawing 
 
 // Both diagrams and the stage tables, as printed.
 bool WriteColumnSheet(const QString &path, const ColumnDiagrams &diagrams, QString *error);
+// The same of the last calculation in data.
+bool WriteDiagramsFile(const QString &path, const ProblemData &data, QString *error);
 // One diagram alone.
 bool WriteColumnDiagram(const QString &path, ColumnDiagramKind kind, const ColumnDiagrams &diagrams,
                         QString *error);

@@ -1,14 +1,17 @@
 #include "engine/calculation.h"
 #include "engine/problem_file.h"
 #include "model/problem_data.h"
+#include "app/picture_format.h"
 
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <memory>
 #include <optional>
@@ -140,6 +143,11 @@ private slots:
         QTest::newRow("report over the problem")
             << QStringList{"--batch", self, "--report", sameFile}
             << "tarelin: --report names the problem file itself: " + sameFile;
+        QTest::newRow("plot without file")
+            << QStringList{"--batch", bt, "--plot"} << "tarelin: --plot needs a file name";
+        QTest::newRow("plot of an unknown kind")
+            << QStringList{"--batch", bt, "--plot", "diagrams.jpg"}
+            << "tarelin: --plot needs a .svg, .png or .pdf file: diagrams.jpg";
     }
     void commandLineFaults()
     {
@@ -160,10 +168,11 @@ private slots:
     {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("firstLine");
-        QTest::newRow("--help") << "--help"
-                                << "usage: tarelin [FILE | --batch FILE [--json] [--report FILE]]";
+        QTest::newRow("--help")
+            << "--help"
+            << "usage: tarelin [FILE | --batch FILE [--json] [--report FILE] [--plot FILE]]";
         QTest::newRow("-h") << "-h"
-                            << "usage: tarelin [FILE | --batch FILE [--json] [--report FILE]]";
+                            << "usage: tarelin [FILE | --batch FILE [--json] [--report FILE] [--plot FILE]]";
         QTest::newRow("--version") << "--version"
                                    << "tarelin (Тарелин-7) 1.0";
     }
@@ -207,22 +216,23 @@ private slots:
     // does not tell of a complete calculation.
     void unwritableOutput_data()
     {
-        QTest::addColumn<QString>("report");
+        QTest::addColumn<QStringList>("output");
         QTest::addColumn<QString>("standardOutput");
         QTest::addColumn<QString>("message");
         QTest::newRow("report in a missing folder")
-            << "no/such/dir/r.txt" << QString() << "tarelin: no/such/dir/r.txt: ";
-        QTest::newRow("standard output on a full disk") << QString() << "/dev/full"
+            << QStringList{"--report", "no/such/dir/r.txt"} << QString() << "tarelin: no/such/dir/r.txt: ";
+        QTest::newRow("diagrams in a missing folder")
+            << QStringList{"--plot", "no/such/dir/d.svg"} << QString() << "tarelin: no/such/dir/d.svg: ";
+        QTest::newRow("standard output on a full disk") << QStringList() << "/dev/full"
                                                         << "tarelin: standard output: ";
     }
     void unwritableOutput()
     {
-        QFETCH(QString, report);
+        QFETCH(QStringList, output);
         QFETCH(QString, standardOutput);
         QFETCH(QString, message);
-        QStringList arguments{"--batch", example("ethanol-water.json"), "--json"};
-        if (!report.isEmpty())
-            arguments << "--report" << report;
+        const QStringList arguments =
+            QStringList{"--batch", example("ethanol-water.json"), "--json"} + output;
         Start start;
         start.standardOutputFile = standardOutput;
         const Run run = runTarelin(arguments, start);
@@ -238,25 +248,27 @@ private slots:
         QTest::addColumn<QString>("outcome");
         QTest::addColumn<QList<int>>("stages"); // cmf, cmf feed, exact, exact feed; -1 for null
         QTest::addColumn<bool>("minimumReflux");
+        QTest::addColumn<QList<int>>("profiles"); // entries of cmf_profile, exact_profile; -1 for null
         const QString bt = example("benzene-toluene.json");
         const QString mw = example("methanol-water-vapour-feed.json");
         QTest::newRow("benzene-toluene")
-            << bt << QStringList() << "complete" << QList<int>{13, 7, 13, 7} << false;
+            << bt << QStringList() << "complete" << QList<int>{13, 7, 13, 7} << false << QList<int>{13, 13};
         QTest::newRow("ethanol-water") << example("ethanol-water.json") << QStringList() << "complete"
-                                       << QList<int>{7, 3, 7, 3} << false;
+                                       << QList<int>{7, 3, 7, 3} << false << QList<int>{7, 7};
         QTest::newRow("methanol-water, vapour feed")
-            << mw << QStringList() << "complete" << QList<int>{11, 5, 19, 11} << false;
+            << mw << QStringList() << "complete" << QList<int>{11, 5, 19, 11} << false << QList<int>{11, 19};
         QTest::newRow("benzene-toluene, mixture feed")
             << example("benzene-toluene-mixture-feed.json") << QStringList() << "complete"
-            << QList<int>{13, 7, 14, 7} << false;
+            << QList<int>{13, 7, 14, 7} << false << QList<int>{13, 14};
         QTest::newRow("exact count falls short")
             << bt << QStringList{"\"R\": \"3\"|\"R\": \"1,5\""} << "exact_reflux_below_minimum"
-            << QList<int>{28, 15, -1, -1} << true;
+            << QList<int>{28, 15, -1, -1} << true << QList<int>{28, 300};
         QTest::newRow("reflux below minimum")
             << bt << QStringList{"\"R\": \"3\"|\"R\": \"1\""} << "reflux_below_minimum"
-            << QList<int>{-1, -1, -1, -1} << false;
-        QTest::newRow("heat balance error") << mw << QStringList{"\"R\": \"2.5\"|\"R\": \"0.1\""}
-                                            << "heat_balance_error" << QList<int>{-1, -1, -1, -1} << false;
+            << QList<int>{-1, -1, -1, -1} << false << QList<int>{300, -1};
+        QTest::newRow("heat balance error")
+            << mw << QStringList{"\"R\": \"2.5\"|\"R\": \"0.1\""} << "heat_balance_error"
+            << QList<int>{-1, -1, -1, -1} << false << QList<int>{-1, -1};
     }
     void outcomes()
     {
@@ -286,6 +298,33 @@ private slots:
             QCOMPARE(float(results[element - 1].toDouble()), here->data.Results(element));
         if (minimumReflux)
             QCOMPARE(float(result.value(QLatin1String("min_reflux")).toDouble()), here->data.MinimumReflux);
+
+        // The stages of each count that ran, from the bottom, as stored.
+        QFETCH(QList<int>, profiles);
+        const char *profileKeys[] = {"cmf_profile", "exact_profile"};
+        const StageProfile *stepped[] = {&here->data.Profiles.ConstantFlow, &here->data.Profiles.Exact};
+        for (int k = 0; k < 2; ++k) {
+            const QJsonValue profile = result.value(QLatin1String(profileKeys[k]));
+            QCOMPARE(profile.isNull(), profiles[k] < 0);
+            const QJsonArray stages = profile.toArray();
+            QCOMPARE(stages.size(), std::max(profiles[k], 0));
+            for (int n = 1; n <= stages.size(); ++n) {
+                const QJsonObject stage = stages[n - 1].toObject();
+                const ProfileStage &expected = stepped[k]->Stages[n];
+                QCOMPARE(stage.value(QLatin1String("stage")).toInt(), n);
+                QCOMPARE(float(stage.value(QLatin1String("x")).toDouble()), expected.X);
+                QCOMPARE(float(stage.value(QLatin1String("y")).toDouble()), expected.Y);
+                QCOMPARE(float(stage.value(QLatin1String("t")).toDouble()), expected.T);
+            }
+        }
+        const QJsonArray exact = result.value(QLatin1String("exact_profile")).toArray();
+        if (!exact.isEmpty()) {
+            const QJsonObject first = exact.first().toObject(), last = exact.last().toObject();
+            QCOMPARE(float(first.value(QLatin1String("vapour_enthalpy")).toDouble()),
+                     here->data.Profiles.Exact.Stages[1].VapourEnthalpy);
+            QCOMPARE(first.value(QLatin1String("pole")).toString(), QStringLiteral("bottom"));
+            QCOMPARE(last.value(QLatin1String("pole")).isNull(), profiles[1] < 300);
+        }
     }
 
     void resultLines_data()
@@ -399,6 +438,57 @@ private slots:
         QCOMPARE(unwritable.status, 1);
         QCOMPARE(unwritable.out, QByteArray());
         QVERIFY(unwritable.err.startsWith("tarelin: no/such/dir/r.txt: "));
+    }
+
+    // The diagrams of both counts, in the format the extension names.
+    void plotFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("SVG") << "diagrams.svg";
+        QTest::newRow("PNG") << "diagrams.png";
+        QTest::newRow("PDF") << "Diagrams.PDF";
+    }
+    void plotFiles()
+    {
+        QFETCH(QString, name);
+        const QString path = scratch.filePath(name);
+        const Run run = runTarelin({"--batch", example("methanol-water-vapour-feed.json"), "--plot", path});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QByteArray());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        switch (*PictureFormatOf(path)) {
+        case PictureFormat::Svg: {
+            QXmlStreamReader svg(bytes);
+            QStringList texts;
+            int lines = 0;
+            while (!svg.atEnd()) {
+                if (svg.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                if (svg.name() == u"text")
+                    texts << svg.readElementText();
+                else if (svg.name() == u"path" || svg.name() == u"polyline")
+                    ++lines;
+            }
+            QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+            QVERIFY(texts.contains(QStringLiteral("Ступеней: 11, ступень питания: 5 (считая снизу).")));
+            QVERIFY(texts.contains(QStringLiteral("Ступеней: 19, ступень питания: 11 (считая снизу).")));
+            QVERIFY(lines > 30 + 19);
+            break;
+        }
+        case PictureFormat::Png: {
+            QImage image;
+            QVERIFY(image.loadFromData(bytes, "PNG"));
+            QCOMPARE(image.size(), QSize(2244, 1588));
+            break;
+        }
+        case PictureFormat::Pdf:
+            QVERIFY(bytes.startsWith("%PDF-"));
+            QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+            QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 1);
+            break;
+        }
     }
 };
 
