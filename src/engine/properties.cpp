@@ -60,6 +60,37 @@ float componentVapourEnthalpy(const ProblemData &data, int k, float T)
     return float(double(cl) * (T - T0) / M + r);
 }
 
+bool strictlyInside(const float *given, int n, float v)
+{
+    return given[1] < v && v < given[n];
+}
+
+// The equilibrium lookup behind EquilibriumPoint and EquilibriumLookup. The
+// stage counts call it in their innermost loop, so it is kept inline.
+inline EquilibriumComposition lookUpEquilibrium(const ProblemData &data, bool fromVapour, float v)
+{
+    const EquilibriumTable &table = data.Equilibrium;
+    const int n = table.N;
+    const double top = table.Azeotropic ? double(table.AzeotropeX) : 1.0;
+    // Given and sought compositions: X → Y for a liquid, Y → X for a vapour.
+    const float *given = fromVapour ? table.Y : table.X;
+    const float *sought = fromVapour ? table.X : table.Y;
+
+    EquilibriumComposition found;
+    if (strictlyInside(given, n, v)) {
+        found.composition = InterpolateLinear(v, given, sought, n);
+        found.temperature = InterpolateLinear(v, given, table.T, n);
+        found.insideTable = true;
+    } else if (v <= given[1]) {
+        // The line from the origin; a first point at the origin itself
+        // leaves only that point.
+        found.composition = given[1] == 0.0f ? sought[1] : float(double(v) * sought[1] / given[1]);
+    } else {
+        found.composition = pointOnLine(given[n], sought[n], top, top, v);
+    }
+    return found;
+}
+
 } // namespace
 
 float MassToMoleFraction(const ProblemData &data, float w)
@@ -101,31 +132,12 @@ float InterpolateLinear(float p, const float *xs, const float *ys, int n)
 
 EquilibriumComposition EquilibriumLookup(const ProblemData &data, bool fromVapour, float v)
 {
-    const EquilibriumTable &table = data.Equilibrium;
-    const int n = table.N;
-    const double top = table.Azeotropic ? double(table.AzeotropeX) : 1.0;
-    // Given and sought compositions: X → Y for a liquid, Y → X for a vapour.
-    const float *given = fromVapour ? table.Y : table.X;
-    const float *sought = fromVapour ? table.X : table.Y;
-
-    EquilibriumComposition found;
-    if (EquilibriumInsideTable(data, fromVapour, v)) {
-        found.composition = InterpolateLinear(v, given, sought, n);
-        found.temperature = InterpolateLinear(v, given, table.T, n);
-        found.insideTable = true;
-    } else if (v <= given[1]) {
-        // The line from the origin; a first point at the origin itself
-        // leaves only that point.
-        found.composition = given[1] == 0.0f ? sought[1] : float(double(v) * sought[1] / given[1]);
-    } else {
-        found.composition = pointOnLine(given[n], sought[n], top, top, v);
-    }
-    return found;
+    return lookUpEquilibrium(data, fromVapour, v);
 }
 
 void EquilibriumPoint(ProblemData &data, bool fromVapour, float v)
 {
-    const EquilibriumComposition found = EquilibriumLookup(data, fromVapour, v);
+    const EquilibriumComposition found = lookUpEquilibrium(data, fromVapour, v);
     (fromVapour ? data.Stage.StageX : data.Stage.StageY) = found.composition;
     if (found.insideTable)
         data.Stage.EqTemperature = found.temperature;
@@ -134,8 +146,7 @@ void EquilibriumPoint(ProblemData &data, bool fromVapour, float v)
 bool EquilibriumInsideTable(const ProblemData &data, bool fromVapour, float v)
 {
     const EquilibriumTable &table = data.Equilibrium;
-    const float *given = fromVapour ? table.Y : table.X;
-    return given[1] < v && v < given[table.N];
+    return strictlyInside(fromVapour ? table.Y : table.X, table.N, v);
 }
 
 float LiquidEnthalpy(const ProblemData &data, float w, float T)

@@ -99,11 +99,30 @@ float feedToDistillateRatio(const ProblemData &data)
     return float(molarFeed / molarDistillate);
 }
 
+// The bodies of OperatingLineLiquid and TopPoleEnthalpy, kept inline for
+// the stage loop.
+inline float operatingLineLiquid(const ProblemData &data, float vapour, bool rectifying,
+                                 float feedToDistillate)
+{
+    const double y = vapour;
+    const double R = feed(data, FeedR);
+    if (rectifying)
+        return float(((R + 1.0) * y - result(data, ResXDm)) / R);
+    const double f = feedToDistillate;
+    const double FI = result(data, ResFI);
+    return float(((R + 1.0 - f * FI) * y + (f - 1.0) * result(data, ResXWm)) / (R + f * (1.0 - FI)));
+}
+
+inline double topPoleEnthalpy(const ProblemData &data)
+{
+    return result(data, ResHD) + result(data, ResQc) / result(data, ResD);
+}
+
 // McCabe–Thiele: the operating line of the section the stage belongs to.
 float constantFlowNextLiquid(const ProblemData &data)
 {
     const StageState &stage = data.Stage;
-    return OperatingLineLiquid(data, stage.StageY, stage.PastFeed, stage.FeedToDistillateRatio);
+    return operatingLineLiquid(data, stage.StageY, stage.PastFeed, stage.FeedToDistillateRatio);
 }
 
 // Ponchon–Savarit: the liquid on the line through the pole and the vapour.
@@ -118,7 +137,7 @@ float exactNextLiquid(ProblemData &data)
     const double ym = line.vapourFraction;
     const double HV = line.vapourEnthalpy;
     if (stage.PastFeed) {
-        line.slope = float((HV - TopPoleEnthalpy(data)) / (ym - feed(data, FeedXD)));
+        line.slope = float((HV - topPoleEnthalpy(data)) / (ym - feed(data, FeedXD)));
     } else {
         // Bottom pole (xW, hW − Qw/W).
         line.slope = float((result(data, ResQw) / result(data, ResW) + HV - result(data, ResHW)) /
@@ -158,7 +177,6 @@ public:
         entry.Y = stage.StageY;
         entry.T = stage.EqTemperature;
         entry.VapourEnthalpy = 0.0f;
-        entry.PoleLineSlope = 0.0f;
         entry.Pole = StagePole::None;
         profile->Count = n;
         if (stage.PastFeed && profile->FeedStage == 0)
@@ -172,7 +190,6 @@ public:
             return;
         ProfileStage &entry = profile->Stages[n];
         entry.VapourEnthalpy = stage.StageVapourEnthalpy;
-        entry.PoleLineSlope = stage.PoleLineSlope;
         entry.Pole = stage.PastFeed ? StagePole::Top : StagePole::Bottom;
     }
 
@@ -197,18 +214,12 @@ private:
 
 float OperatingLineLiquid(const ProblemData &data, float vapour, bool rectifying, float feedToDistillate)
 {
-    const double y = vapour;
-    const double R = feed(data, FeedR);
-    if (rectifying)
-        return float(((R + 1.0) * y - result(data, ResXDm)) / R);
-    const double f = feedToDistillate;
-    const double FI = result(data, ResFI);
-    return float(((R + 1.0 - f * FI) * y + (f - 1.0) * result(data, ResXWm)) / (R + f * (1.0 - FI)));
+    return operatingLineLiquid(data, vapour, rectifying, feedToDistillate);
 }
 
 double TopPoleEnthalpy(const ProblemData &data)
 {
-    return result(data, ResHD) + result(data, ResQc) / result(data, ResD);
+    return topPoleEnthalpy(data);
 }
 
 double BottomPoleEnthalpy(const ProblemData &data)
@@ -271,7 +282,7 @@ float FeedLineFunction(ProblemData &data, float y)
     const double H = VapourEnthalpy(data, y, data.Stage.EqTemperature);
     const double wF = result(data, ResWF);
     const double xD = feed(data, FeedXD);
-    return float(TopPoleEnthalpy(data) * (y - wF) - (y - xD) * result(data, ResHF) - (xD - wF) * H);
+    return float(topPoleEnthalpy(data) * (y - wF) - (y - xD) * result(data, ResHF) - (xD - wF) * H);
 }
 
 std::optional<float> MinimumRefluxRatio(ProblemData &data, QString *whyNot)

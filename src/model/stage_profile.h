@@ -10,16 +10,15 @@ inline constexpr int MaxStages = 300;
 // Which pole the exact count drew the line through to find the liquid on the
 // stage above: the top one for the rectifying section, the bottom one below
 // the feed. The top stage needs none.
-enum class StagePole { None, Top, Bottom };
+enum class StagePole : unsigned char { None, Top, Bottom };
 
 struct ProfileStage {
     float X = 0.0f; // liquid mole fraction on the stage (StageX as looked up)
     float Y = 0.0f; // vapour mole fraction leaving it (StageY)
     float T = 0.0f; // its temperature (EqTemperature)
-    // The exact count only: the vapour's enthalpy, kJ/kg, and the line
-    // through the pole and the vapour point.
+    // The exact count only: the vapour's enthalpy, kJ/kg, and the pole the
+    // line to the liquid above runs through.
     float VapourEnthalpy = 0.0f;
-    float PoleLineSlope = 0.0f;
     StagePole Pole = StagePole::None;
 };
 
