@@ -57,7 +57,7 @@ bool QtPlatform::printPicture(const QString &title, const PagePainter &paint)
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     printer.setDocName(title);
     QPrintDialog dialog(&printer, QApplication::activeWindow());
-    dialog.setWindowTitle(title);
+    dialog.setWindowTitle(QStringLiteral("Печать: ") + title);
     const bool chosen = dialog.exec() == QDialog::Accepted;
     throwIfEnded();
     if (!chosen)

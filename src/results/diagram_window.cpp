@@ -37,7 +37,7 @@ const QString FeedMark = QStringLiteral(" ◄");
 
 const QString PictureFilter =
     QStringLiteral("Рисунок PNG (*.png);;Рисунок SVG (*.svg);;Документ PDF (*.pdf)");
-const QString PrintTitle = QStringLiteral("Печать диаграмм");
+const QString PrintTitle = QStringLiteral("Диаграммы ступеней");
 
 // Where the next diagram is saved: where the last one went, at first the
 // user's pictures.
@@ -136,11 +136,11 @@ DiagramWindow::DiagramWindow()
     picture = new DiagramCanvas(this);
     placeTwips(picture, 0, 0, CanvasWidth, CanvasHeight);
 
-    label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Постоянство мольных расходов"));
-    label2 = addLabel(QStringLiteral("Label2"), QStringLiteral("Точный расчёт"));
     table1 = addTable(this, QStringLiteral("Table1"));
     table2 = addTable(this, QStringLiteral("Table2"));
-    QLabel *const titles[] = {label1, label2};
+    QLabel *const titles[] = {
+        addLabel(QStringLiteral("Label1"), QStringLiteral("Постоянство мольных расходов")),
+        addLabel(QStringLiteral("Label2"), QStringLiteral("Точный расчёт"))};
     QTableWidget *const tables[] = {table1, table2};
     for (int k = 0; k < 2; ++k) {
         placeTwips(titles[k], TablesLeft, FirstTitleTop + k * TableStep, TableWidth, TitleHeight);
@@ -168,12 +168,11 @@ void DiagramWindow::showCalculation(const ProblemData &data)
 {
     shown = BuildColumnDiagrams(data);
     picture->setDiagrams(&shown);
-    fillTable(table1, label1, QStringLiteral("Постоянство мольных расходов"), shown.constantFlow);
-    fillTable(table2, label2, QStringLiteral("Точный расчёт"), shown.exact);
+    fillTable(table1, shown.constantFlow);
+    fillTable(table2, shown.exact);
 }
 
-void DiagramWindow::fillTable(QTableWidget *table, QLabel *title, const QString &name,
-                              const CountSummary &count)
+void DiagramWindow::fillTable(QTableWidget *table, const CountSummary &count)
 {
     table->clearContents();
     table->setRowCount(count.stages);
@@ -184,13 +183,6 @@ void DiagramWindow::fillTable(QTableWidget *table, QLabel *title, const QString 
         for (int column = 0; column < 3; ++column)
             table->setItem(n - 1, column + 1, cell(values[column], feed));
     }
-    QString caption = name;
-    if (!count.ran)
-        caption += QStringLiteral(": не выполнялся");
-    else if (!count.reachedTop)
-        caption += QStringLiteral(": верх не достигнут");
-    title->setText(caption);
-    title->setToolTip(caption);
 }
 
 void DiagramWindow::saveDiagram(ColumnDiagramKind kind, const QString &title, const QString &fileName)

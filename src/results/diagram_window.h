@@ -3,7 +3,6 @@
 #include "column_diagram_painter.h"
 #include "form_base.h"
 
-class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -54,12 +53,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void fillTable(QTableWidget *table, QLabel *title, const QString &name, const CountSummary &count);
+    void fillTable(QTableWidget *table, const CountSummary &count);
     void saveDiagram(ColumnDiagramKind kind, const QString &title, const QString &fileName);
 
     ColumnDiagrams shown;
     DiagramCanvas *picture = nullptr;
-    QLabel *label1 = nullptr, *label2 = nullptr;
     QTableWidget *table1 = nullptr, *table2 = nullptr;
     QPushButton *command1 = nullptr, *command2 = nullptr, *command3 = nullptr, *command4 = nullptr;
 };
