@@ -259,6 +259,36 @@ void writeStageLabels(QPainter &painter, const QRectF &frame, const QList<StageL
             write(label, false);
 }
 
+// What one stage adds to a diagram: its step or tie line, and the point
+// its number is written beside.
+struct StageFigure {
+    int stage;
+    QList<QPointF> line;
+    QPointF numbered, offset; // data units; pixels from the point
+};
+
+// The stages' figures, the feed stage's in its own colour, and their numbers.
+void drawStageFigures(QPainter &painter, const Axes &axes, const QList<StageFigure> &figures,
+                      const CountSummary &count, const QPen &plain, const QColor &numberColour,
+                      DiagramDrawing *drawing)
+{
+    for (const StageFigure &figure : figures) {
+        const bool feed = figure.stage == count.feedStage;
+        painter.setPen(feed ? pen(FeedStageOrange, 2.5) : plain);
+        drawPolyline(painter, axes, figure.line);
+        if (drawing) {
+            ++drawing->steps;
+            if (feed)
+                drawing->feedStageMarked = figure.stage;
+        }
+    }
+    QList<StageLabel> labels;
+    for (const StageFigure &figure : figures)
+        if (finite(figure.numbered))
+            labels.append({figure.stage, axes.map(figure.numbered) + figure.offset});
+    writeStageLabels(painter, axes.frame, labels, count, numberColour, drawing);
+}
+
 struct LegendEntry {
     QPen pen;
     QString text;
@@ -369,22 +399,11 @@ void drawMcCabeThiele(QPainter &painter, const QRectF &area, const ColumnDiagram
     painter.setPen(pen(FeedMagenta, 1.5, Qt::DashLine));
     drawLine(painter, axes, d.feedLine);
 
-    for (const StaircaseStep &step : d.steps) {
-        const bool feed = step.stage == count.feedStage;
-        painter.setPen(feed ? pen(FeedStageOrange, 2.5) : pen(Qt::black, 1));
-        drawPolyline(painter, axes, {step.from, step.corner, step.to});
-        if (drawing) {
-            ++drawing->steps;
-            if (feed)
-                drawing->feedStageMarked = step.stage;
-        }
-    }
-    painter.restore();
-    QList<StageLabel> labels;
+    QList<StageFigure> steps;
     for (const StaircaseStep &step : d.steps)
-        if (finite(step.corner))
-            labels.append({step.stage, axes.map(step.corner) + QPointF(-8, -8)});
-    writeStageLabels(painter, axes.frame, labels, count, Qt::black, drawing);
+        steps.append({step.stage, {step.from, step.corner, step.to}, step.corner, QPointF(-8, -8)});
+    drawStageFigures(painter, axes, steps, count, pen(Qt::black, 1), Qt::black, drawing);
+    painter.restore();
 
     // The marks after the clip, so that a mark on the frame shows whole.
     for (const double x : {d.xW, d.xF, d.xD})
@@ -471,22 +490,11 @@ void drawEnthalpy(QPainter &painter, const QRectF &area, const ColumnDiagrams &d
     painter.setPen(pen(VapourRed, 2));
     drawPolyline(painter, axes, d.vapourCurve);
 
-    for (const EnthalpyStage &stage : d.stages) {
-        const bool feed = stage.stage == count.feedStage;
-        painter.setPen(feed ? pen(FeedStageOrange, 2.5) : pen(TieGreen, 1));
-        drawLine(painter, axes, QLineF(stage.liquid, stage.vapour));
-        if (drawing) {
-            ++drawing->steps;
-            if (feed)
-                drawing->feedStageMarked = stage.stage;
-        }
-    }
-    painter.restore();
-    QList<StageLabel> labels;
+    QList<StageFigure> tieLines;
     for (const EnthalpyStage &stage : d.stages)
-        if (finite(stage.vapour))
-            labels.append({stage.stage, axes.map(stage.vapour) + QPointF(0, -9)});
-    writeStageLabels(painter, axes.frame, labels, count, TieGreen.darker(130), drawing);
+        tieLines.append({stage.stage, {stage.liquid, stage.vapour}, stage.vapour, QPointF(0, -9)});
+    drawStageFigures(painter, axes, tieLines, count, pen(TieGreen, 1), TieGreen.darker(130), drawing);
+    painter.restore();
 
     struct NamedMark {
         QPointF point;

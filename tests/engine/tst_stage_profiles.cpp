@@ -1,7 +1,6 @@
-#include "engine/calculation.h"
-#include "engine/problem_file.h"
 #include "engine/properties.h"
 #include "engine/stage_count.h"
+#include "support/calculated_example.h"
 
 #include <QTest>
 #include <cmath>
@@ -12,17 +11,6 @@
 // through the pole and the stage's vapour (exact count). The curve, the
 // lines and the poles are worked out here from the table and the balance.
 namespace {
-
-ProblemData calculated(const QString &file, float reflux)
-{
-    ProblemData data;
-    if (!LoadProblemFile(QStringLiteral(TARELIN_EXAMPLES_DIR "/") + file, data).ok)
-        qFatal("cannot load %s", qPrintable(file));
-    if (reflux > 0.0f)
-        data.Feed.Value[FeedR] = reflux;
-    CalculateColumn(data);
-    return data;
-}
 
 // The vapour over a liquid of mole fraction x: the origin line below the
 // table, the table's segments, the line to the top end above it.
@@ -70,7 +58,7 @@ private slots:
         QFETCH(float, reflux);
         QFETCH(int, cmfStages);
         QFETCH(int, exactStages);
-        const ProblemData data = calculated(file, reflux);
+        const ProblemData data = CalculatedExample(file, reflux);
         const StageProfile &cmf = data.Profiles.ConstantFlow;
         const StageProfile &exact = data.Profiles.Exact;
         QVERIFY(cmf.Ran);
@@ -109,7 +97,7 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(float, reflux);
-        const ProblemData data = calculated(file, reflux);
+        const ProblemData data = CalculatedExample(file, reflux);
         const StageProfile &cmf = data.Profiles.ConstantFlow;
         const double R = data.Feed.Value[FeedR], FI = data.Results(ResFI);
         const double D = data.Results(ResD) / molarMass(data, data.Feed.Value[FeedXD]);
@@ -135,7 +123,7 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(float, reflux);
-        const ProblemData data = calculated(file, reflux);
+        const ProblemData data = CalculatedExample(file, reflux);
         const StageProfile &exact = data.Profiles.Exact;
         if (!exact.ReachedTop)
             QSKIP("a pinch stops the stages on the pole line's far side");

@@ -4,8 +4,7 @@
 #include "results/results_window.h"
 #include "window_registry.h"
 
-#include "engine/calculation.h"
-#include "engine/problem_file.h"
+#include "support/calculated_example.h"
 #include "support/scripted_platform.h"
 
 #include <QFileInfo>
@@ -21,17 +20,6 @@
 // tie line for every stage counted, the feed stage marked, the poles and the
 // product points inside the axes, and the marks really painted there.
 namespace {
-
-ProblemData calculated(const QString &file, float reflux = 0.0f)
-{
-    ProblemData data;
-    if (!LoadProblemFile(QStringLiteral(TARELIN_EXAMPLES_DIR "/") + file, data).ok)
-        qFatal("cannot load %s", qPrintable(file));
-    if (reflux > 0.0f)
-        data.Feed.Value[FeedR] = reflux;
-    CalculateColumn(data);
-    return data;
-}
 
 struct Drawn {
     QImage image;
@@ -82,7 +70,7 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(float, reflux);
-        const ProblemData data = calculated(file, reflux);
+        const ProblemData data = CalculatedExample(file, reflux);
         const ColumnDiagrams diagrams = BuildColumnDiagrams(data);
         const CountSummary *counts[] = {&diagrams.constantFlow, &diagrams.exact};
         for (const ColumnDiagramKind kind : {ColumnDiagramKind::McCabeThiele, ColumnDiagramKind::Enthalpy}) {
@@ -116,7 +104,7 @@ private slots:
     void windowFromTheResults()
     {
         ScriptedSession session;
-        ResultsWindow *results = resultsOf(calculated("methanol-water-vapour-feed.json"));
+        ResultsWindow *results = resultsOf(CalculatedExample("methanol-water-vapour-feed.json"));
         DiagramWindow *window = openDiagrams(results);
         QVERIFY(window && window->isVisible());
         QCOMPARE(LoadedForms(), (QList<FormBase *>{results, window}));
@@ -145,7 +133,7 @@ private slots:
     {
         ScriptedSession session;
         QTemporaryDir folder;
-        DiagramWindow *window = openDiagrams(resultsOf(calculated("ethanol-water.json")));
+        DiagramWindow *window = openDiagrams(resultsOf(CalculatedExample("ethanol-water.json")));
         const QString svg = folder.filePath(QStringLiteral("y-x.svg"));
         session->chooseFile(svg).chooseFile(QString()).chooseFile(
             folder.filePath(QStringLiteral("no/such/h-x.png")));
