@@ -1,7 +1,6 @@
 #include "column_diagram_painter.h"
 
-#include "form_base.h"
-
+#include "app/form_base.h"
 #include "equilibrium/equilibrium_diagram.h"
 #include "model/text.h"
 

@@ -2,12 +2,10 @@
 
 #include "diagram_export.h"
 
-#include "platform.h"
-#include "window_registry.h"
-
+#include "app/platform.h"
+#include "app/window_registry.h"
 #include "model/problem_data.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -246,9 +244,8 @@ void DiagramWindow::keyPressEvent(QKeyEvent *event)
     FormBase::keyPressEvent(event);
 }
 
-void DiagramWindow::closeEvent(QCloseEvent *event)
+void DiagramWindow::closeRequested()
 {
-    event->accept();
     unload();
 }
 

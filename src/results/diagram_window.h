@@ -1,7 +1,8 @@
 #pragma once
 
 #include "column_diagram_painter.h"
-#include "form_base.h"
+
+#include "app/form_base.h"
 
 class QPushButton;
 class QTableWidget;
@@ -50,7 +51,7 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     // The close button closes the diagrams only.
-    void closeEvent(QCloseEvent *event) override;
+    void closeRequested() override;
 
 private:
     void fillTable(QTableWidget *table, const CountSummary &count);

@@ -125,6 +125,10 @@ private slots:
         QCOMPARE(window->canvas()->drawing(ColumnDiagramKind::McCabeThiele).steps, 8);
         QCOMPARE(window->canvas()->drawing(ColumnDiagramKind::Enthalpy).steps, 8);
         QCOMPARE(window->findChild<QTableWidget *>(QStringLiteral("Table2"))->rowCount(), 8);
+
+        // Its close button closes the diagrams, without a question.
+        window->close();
+        QCOMPARE(LoadedForms(), QList<FormBase *>{results});
     }
 
     // Saving a diagram writes the file the student names; printing draws
