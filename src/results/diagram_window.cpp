@@ -18,17 +18,13 @@
 
 namespace {
 
-// Twips, like every window: the whole window fits a 1366×768 screen with
-// its frame. The diagrams side by side, the two tables one above the other
-// beside them; the left end of the button row stays free beneath the y–x
-// diagram.
-constexpr int FormLeft = 0, FormTop = 0, FormWidth = 20250, FormHeight = 10200;
-constexpr int CanvasWidth = 15900, CanvasHeight = 9150;
-constexpr int TablesLeft = 16050, TableWidth = 4050;
-constexpr int TitleHeight = 300, TableHeight = 4050, TableStep = 4500;
-constexpr int FirstTitleTop = 90, FirstTableTop = 420;
-constexpr int NoteTop = 9030;
-constexpr int ButtonsLeft = 6900, ButtonTop = 9330, ButtonWidth = 2800, ButtonHeight = 615, ButtonGap = 150;
+// The window opens at a size that fits a 1366×768 screen with its frame;
+// its pieces follow its size (pixels): the diagrams side by side, the two
+// tables one above the other to their right, the buttons at the bottom
+// right. The left end of the button row stays free beneath the y–x diagram.
+constexpr int FormLeft = 0, FormTop = 0, FormWidth = 20250, FormHeight = 10200; // twips
+constexpr int Margin = 6, TableWidth = 270, TitleHeight = 20;
+constexpr int ButtonWidth = 187, ButtonHeight = 41, ButtonGap = 10;
 
 const QColor FeedStageShade(255, 236, 200);
 const QString FeedMark = QStringLiteral(" ◄");
@@ -132,34 +128,49 @@ DiagramWindow::DiagramWindow()
     setWindowTitle(QStringLiteral("ДИАГРАММЫ РАСЧЁТА СТУПЕНЕЙ"));
     setGeometryTwips(FormLeft, FormTop, FormWidth, FormHeight);
     picture = new DiagramCanvas(this);
-    placeTwips(picture, 0, 0, CanvasWidth, CanvasHeight);
-
     table1 = addTable(this, QStringLiteral("Table1"));
     table2 = addTable(this, QStringLiteral("Table2"));
-    QLabel *const titles[] = {
-        addLabel(QStringLiteral("Label1"), QStringLiteral("Постоянство мольных расходов")),
-        addLabel(QStringLiteral("Label2"), QStringLiteral("Точный расчёт"))};
-    QTableWidget *const tables[] = {table1, table2};
-    for (int k = 0; k < 2; ++k) {
-        placeTwips(titles[k], TablesLeft, FirstTitleTop + k * TableStep, TableWidth, TitleHeight);
-        placeTwips(tables[k], TablesLeft, FirstTableTop + k * TableStep, TableWidth, TableHeight);
-    }
-    QLabel *note =
-        addLabel(QStringLiteral("Label3"), QStringLiteral("◄ ступень питания; x, y — мольные доли"));
-    placeTwips(note, TablesLeft, NoteTop, TableWidth, TitleHeight);
-
+    titles[0] = addLabel(QStringLiteral("Label1"), QStringLiteral("Постоянство мольных расходов"));
+    titles[1] = addLabel(QStringLiteral("Label2"), QStringLiteral("Точный расчёт"));
+    note = addLabel(QStringLiteral("Label3"), QStringLiteral("◄ ступень питания; x, y — мольные доли"));
     command1 = addButton(QStringLiteral("Command1"), QStringLiteral("Сохранить диаграмму y–x"));
     command2 = addButton(QStringLiteral("Command2"), QStringLiteral("Сохранить диаграмму H–x"));
     command3 = addButton(QStringLiteral("Command3"), QStringLiteral("Печать диаграмм"));
     command4 = addButton(QStringLiteral("Command4"), QStringLiteral("Закрыть"));
-    QPushButton *const buttons[] = {command1, command2, command3, command4};
-    for (int k = 0; k < 4; ++k)
-        placeTwips(buttons[k], ButtonsLeft + k * (ButtonWidth + ButtonGap), ButtonTop, ButtonWidth,
-                   ButtonHeight);
+    arrange();
     connect(command1, &QPushButton::clicked, this, &DiagramWindow::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &DiagramWindow::Command2_Click);
     connect(command3, &QPushButton::clicked, this, &DiagramWindow::Command3_Click);
     connect(command4, &QPushButton::clicked, this, &DiagramWindow::Command4_Click);
+}
+
+void DiagramWindow::arrange()
+{
+    const int buttonTop = height() - Margin - ButtonHeight;
+    QPushButton *const buttons[] = {command1, command2, command3, command4};
+    int left = width() - Margin - 4 * ButtonWidth - 3 * ButtonGap;
+    for (QPushButton *button : buttons) {
+        button->setGeometry(left, buttonTop, ButtonWidth, ButtonHeight);
+        left += ButtonWidth + ButtonGap;
+    }
+
+    const int tablesLeft = width() - Margin - TableWidth;
+    const int noteTop = buttonTop - Margin - TitleHeight;
+    note->setGeometry(tablesLeft, noteTop, TableWidth, TitleHeight);
+    QTableWidget *const tables[] = {table1, table2};
+    const int step = (noteTop - Margin) / 2;
+    for (int k = 0; k < 2; ++k) {
+        const int top = Margin + k * step;
+        titles[k]->setGeometry(tablesLeft, top, TableWidth, TitleHeight);
+        tables[k]->setGeometry(tablesLeft, top + TitleHeight, TableWidth, step - TitleHeight - Margin);
+    }
+    picture->setGeometry(0, 0, tablesLeft - Margin, buttonTop - Margin);
+}
+
+void DiagramWindow::resizeEvent(QResizeEvent *event)
+{
+    FormBase::resizeEvent(event);
+    arrange();
 }
 
 void DiagramWindow::showCalculation(const ProblemData &data)

@@ -4,6 +4,7 @@
 
 #include "app/form_base.h"
 
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -50,16 +51,20 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     // The close button closes the diagrams only.
     void closeRequested() override;
 
 private:
+    // Places the pieces for the window's size.
+    void arrange();
     void fillTable(QTableWidget *table, const CountSummary &count);
     void saveDiagram(ColumnDiagramKind kind, const QString &title, const QString &fileName);
 
     ColumnDiagrams shown;
     DiagramCanvas *picture = nullptr;
     QTableWidget *table1 = nullptr, *table2 = nullptr;
+    QLabel *titles[2] = {}, *note = nullptr;
     QPushButton *command1 = nullptr, *command2 = nullptr, *command3 = nullptr, *command4 = nullptr;
 };
 
