@@ -44,6 +44,11 @@ CommandLine parseBatch(const QStringList &arguments)
         const bool takesValue = argument == u"--batch" || argument == u"--report" || argument == u"--plot";
         if (takesValue && i + 1 >= arguments.size())
             return fault(QStringLiteral("%1 needs a file name").arg(argument));
+        if (argument == u"--sweep-reflux") {
+            // A missing range is a bad range.
+            command.refluxSweep = i + 1 < arguments.size() ? arguments[++i] : QString();
+            continue;
+        }
         if (argument == u"--batch") {
             if (haveProblem)
                 return fault(QStringLiteral("only one problem file can be calculated at a time"));
@@ -79,7 +84,8 @@ CommandLine parseWindow(const QStringList &arguments)
 {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        if (argument == u"--json" || argument == u"--report" || argument == u"--plot")
+        if (argument == u"--json" || argument == u"--report" || argument == u"--plot" ||
+            argument == u"--sweep-reflux")
             return fault(QStringLiteral("%1 is used with --batch FILE").arg(argument));
         if (argument.startsWith(QStringLiteral("--")))
             return fault(QStringLiteral("unknown argument: %1").arg(argument));
@@ -107,6 +113,11 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     return parseWindow(arguments);
 }
 
+bool CommandLine::drawsPictures() const
+{
+    return plotFile || (reportFile && reportFile->endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive));
+}
+
 QString WindowProblemFile(const QStringList &arguments)
 {
     for (qsizetype i = 1; i < arguments.size(); ++i)
@@ -117,13 +128,17 @@ QString WindowProblemFile(const QStringList &arguments)
 
 QString UsageText()
 {
-    return QStringLiteral("usage: tarelin [FILE | --batch FILE [--json] [--report FILE] [--plot FILE]]\n"
+    return QStringLiteral("usage: tarelin [FILE | --batch FILE [--json] [--report FILE] [--plot FILE]\n"
+                          "                       [--sweep-reflux FROM:TO:COUNT]]\n"
                           "  (no argument)   start the windowed program\n"
                           "  FILE            start the windowed program on the problem in FILE\n"
                           "  --batch FILE    calculate the problem file FILE and print the results\n"
                           "  --json          print the results as one JSON object\n"
                           "  --report FILE   also write the printed report to FILE (.txt or .pdf)\n"
                           "  --plot FILE     also draw the stage diagrams into FILE (.svg, .png or .pdf)\n"
+                          "  --sweep-reflux FROM:TO:COUNT\n"
+                          "                  calculate the problem at COUNT reflux ratios from FROM to TO\n"
+                          "                  and print them as a table (as JSON with --json)\n"
                           "  --help          print this text\n"
                           "  --version       print the version\n");
 }

@@ -8,7 +8,7 @@
 // What the command line asks the program to do. Every argument the program
 // knows is read here, in one place:
 //   tarelin [FILE]                            the windowed program, on the problem in FILE
-//   tarelin --batch FILE [--json] [--report OUT] [--plot PICTURE]
+//   tarelin --batch FILE [--json] [--report OUT] [--plot PICTURE] [--sweep-reflux FROM:TO:COUNT]
 //   tarelin --help | --version
 // In the windowed program, arguments with a single dash are Qt's own
 // (-platform, -style, ...) and are left to it.
@@ -22,6 +22,14 @@ struct CommandLine {
     bool json = false;
     std::optional<QString> reportFile;
     std::optional<QString> plotFile; // .svg, .png or .pdf
+    // The reflux ratios to calculate the problem at, as given: a bad range
+    // is the problem's fault, not the command line's, and is refused when
+    // the batch runs.
+    std::optional<QString> refluxSweep;
+
+    // Whether the batch draws: a PDF report and the diagrams need the fonts
+    // of a GUI application.
+    bool drawsPictures() const;
 };
 
 CommandLine ParseCommandLine(const QStringList &arguments);

@@ -38,14 +38,23 @@ public:
     {
     }
 
-    CalculationOutcome run()
+    // Everything before the stage counts; false when the data leave the
+    // balance undefined.
+    bool balance()
     {
         if (!deriveFeed() || !materialBalance())
-            return CalculationOutcome::InvalidData;
+            return false;
         feedEnthalpies();
         feedConditionCoefficient();
         productEnthalpies();
         duties();
+        return true;
+    }
+
+    CalculationOutcome run()
+    {
+        if (!balance())
+            return CalculationOutcome::InvalidData;
         if (!(results(ResQw) > 0.0f))
             return CalculationOutcome::HeatBalanceFailure;
         if (!allResultsFinite())
@@ -69,6 +78,8 @@ public:
         data.MinimumReflux = *minimumReflux;
         return CalculationOutcome::ExactRefluxBelowMinimum;
     }
+
+    bool balanceIsFinite() const { return allResultsFinite(); }
 
     QString reason;
 
@@ -226,6 +237,12 @@ bool clearUndefinedResults(CalculationResults &results)
 }
 
 } // namespace
+
+bool BalanceColumn(ProblemData &data)
+{
+    ColumnCalculation calculation(data);
+    return calculation.balance() && calculation.balanceIsFinite();
+}
 
 CalculationOutcome CalculateColumn(ProblemData &data)
 {

@@ -13,6 +13,11 @@
 // never leaves an infinity or NaN in a result.
 CalculationOutcome CalculateColumn(ProblemData &data);
 
+// The part of CalculateColumn before the stage counts: the feed
+// derivations, the balance and the duties, whatever the sign of Qw. True
+// when every result is a number, so that a count can run on them.
+bool BalanceColumn(ProblemData &data);
+
 // A line of the results window: text printed at (x, y) twips.
 struct ResultLine {
     int x = 0, y = 0;

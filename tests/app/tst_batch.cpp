@@ -170,9 +170,9 @@ private slots:
         QTest::addColumn<QString>("firstLine");
         QTest::newRow("--help")
             << "--help"
-            << "usage: tarelin [FILE | --batch FILE [--json] [--report FILE] [--plot FILE]]";
+            << "usage: tarelin [FILE | --batch FILE [--json] [--report FILE] [--plot FILE]";
         QTest::newRow("-h") << "-h"
-                            << "usage: tarelin [FILE | --batch FILE [--json] [--report FILE] [--plot FILE]]";
+                            << "usage: tarelin [FILE | --batch FILE [--json] [--report FILE] [--plot FILE]";
         QTest::newRow("--version") << "--version"
                                    << "tarelin (Тарелин-7) 1.0";
     }

@@ -1,0 +1,173 @@
+#include "reflux_study.h"
+
+#include "calculation.h"
+#include "properties.h"
+#include "stage_count.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+// The minimum reflux search first walks up a geometric grid from a reflux
+// ratio no column runs at to MaxStudiedReflux, then halves the step it
+// found the count start to reach the top in.
+constexpr double LowestStudiedReflux = 1e-4;
+constexpr int GridSteps = 160;
+constexpr double SearchPrecision = 1e-6; // relative; the promise is 1e-4
+constexpr int MaxHalvings = 80;
+
+// Below this many ratios a second thread costs more than it saves.
+constexpr std::size_t PointsWorthAThread = 256;
+
+std::optional<int> stageNumber(float value)
+{
+    return int(std::lround(value));
+}
+
+} // namespace
+
+RefluxCalculator::RefluxCalculator(const ProblemData &problem)
+    : original(problem)
+    , work(problem)
+{
+}
+
+// What a calculation reads and also writes goes back to the problem's own
+// values, so that no calculation depends on the one before.
+void RefluxCalculator::startAt(float R)
+{
+    std::memcpy(work.Feed.Value, original.Feed.Value, sizeof work.Feed.Value);
+    std::memcpy(work.Results.Value, original.Results.Value, sizeof work.Results.Value);
+    work.Stage = original.Stage;
+    work.Feed.Value[FeedR] = R;
+}
+
+const ProblemData &RefluxCalculator::calculate(float R)
+{
+    startAt(R);
+    CalculateColumn(work);
+    return work;
+}
+
+RefluxPoint RefluxCalculator::point(float R)
+{
+    const ProblemData &data = calculate(R);
+    RefluxPoint point;
+    point.R = R;
+    point.outcome = data.Outcome;
+    const bool constantFlowReachedTop = data.Outcome == CalculationOutcome::Complete ||
+                                        data.Outcome == CalculationOutcome::ExactRefluxBelowMinimum;
+    if (constantFlowReachedTop) {
+        point.constantFlowStages = stageNumber(data.Stage.SavedStageCount);
+        point.constantFlowFeedStage = stageNumber(data.Stage.SavedFeedStage);
+    }
+    if (data.Outcome == CalculationOutcome::Complete) {
+        point.exactStages = stageNumber(data.Results(ResN));
+        point.exactFeedStage = stageNumber(data.Results(ResNf));
+    }
+    if (data.Outcome == CalculationOutcome::ExactRefluxBelowMinimum)
+        point.minimumReflux = data.MinimumReflux;
+    if (data.Outcome == CalculationOutcome::InvalidData)
+        point.invalidReason = data.InvalidReason;
+    point.Qc = data.Results(ResQc);
+    point.Qw = data.Results(ResQw);
+    return point;
+}
+
+bool RefluxCalculator::countReachesTop(float R, bool exactMode)
+{
+    startAt(R);
+    if (!BalanceColumn(work))
+        return false;
+    // The exact count's bottom pole lies below the boiling liquid only while
+    // the reboiler gives heat.
+    if (exactMode && !(work.Results(ResQw) > 0.0f))
+        return false;
+    return CountStages(work, exactMode);
+}
+
+std::vector<float> EvenlySpacedReflux(double from, double to, int count)
+{
+    std::vector<float> ratios;
+    if (count < 1)
+        return ratios;
+    ratios.reserve(std::size_t(count));
+    for (int i = 0; i < count; ++i)
+        ratios.push_back(i == count - 1 ? float(to) : float(from + (to - from) * i / (count - 1)));
+    return ratios;
+}
+
+std::vector<RefluxPoint> SweepReflux(const ProblemData &problem, const std::vector<float> &ratios)
+{
+    std::vector<RefluxPoint> points(ratios.size());
+    const auto sweep = [&](RefluxCalculator *calculator, std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i)
+            points[i] = calculator->point(ratios[i]);
+    };
+    // Every point is calculated from the problem's own state, so the points
+    // can be shared out between threads without changing a single number.
+    const unsigned threads =
+        ratios.size() < PointsWorthAThread ? 1u : std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    std::vector<RefluxCalculator> calculators(threads, RefluxCalculator(problem));
+    std::vector<std::thread> workers;
+    const std::size_t share = (ratios.size() + threads - 1) / threads;
+    for (unsigned t = 1; t < threads; ++t) {
+        const std::size_t begin = std::min(ratios.size(), t * share);
+        workers.emplace_back(sweep, &calculators[t], begin, std::min(ratios.size(), begin + share));
+    }
+    sweep(&calculators[0], 0, std::min(ratios.size(), share));
+    for (std::thread &worker : workers)
+        worker.join();
+    return points;
+}
+
+std::optional<int> MinimumStageCount(const ProblemData &problem)
+{
+    const float bottoms = MassToMoleFraction(problem, problem.Feed.Value[FeedXW]);
+    const float distillate = MassToMoleFraction(problem, problem.Feed.Value[FeedXD]);
+    float liquid = bottoms;
+    for (int n = 1; n <= MaxStages; ++n) {
+        const float vapour = EquilibriumLookup(problem, false, liquid).composition;
+        if (vapour > distillate)
+            return n;
+        liquid = vapour; // on the diagonal
+    }
+    return std::nullopt;
+}
+
+std::optional<float> MinimumRefluxFor(RefluxCalculator &calculator, bool exactMode)
+{
+    const auto reaches = [&](double R) { return calculator.countReachesTop(float(R), exactMode); };
+    const double ratio = std::pow(MaxStudiedReflux / LowestStudiedReflux, 1.0 / GridSteps);
+    double below = 0.0, above = 0.0;
+    for (int k = 0; k <= GridSteps; ++k) {
+        const double R = k == GridSteps ? MaxStudiedReflux : LowestStudiedReflux * std::pow(ratio, k);
+        if (reaches(R)) {
+            above = R;
+            break;
+        }
+        below = R;
+    }
+    if (above == 0.0)
+        return std::nullopt;
+    for (int i = 0; i < MaxHalvings && above - below > SearchPrecision * above; ++i) {
+        const double middle = (below + above) / 2.0;
+        if (float(middle) == float(below) || float(middle) == float(above))
+            break;
+        (reaches(middle) ? above : below) = middle;
+    }
+    return float(above);
+}
+
+RefluxLimits StudyRefluxLimits(const ProblemData &problem)
+{
+    RefluxCalculator calculator(problem);
+    RefluxLimits limits;
+    limits.minimumStages = MinimumStageCount(problem);
+    limits.minimumRefluxConstantFlow = MinimumRefluxFor(calculator, false);
+    limits.minimumRefluxExact = MinimumRefluxFor(calculator, true);
+    return limits;
+}
