@@ -80,11 +80,11 @@ RefluxPoint RefluxCalculator::point(float R)
 bool RefluxCalculator::countReachesTop(float R, bool exactMode)
 {
     startAt(R);
-    if (!BalanceColumn(work))
-        return false;
-    // The exact count's bottom pole lies below the boiling liquid only while
-    // the reboiler gives heat.
-    if (exactMode && !(work.Results(ResQw) > 0.0f))
+    // Where the reboiler would take heat away rather than give it, the
+    // column is no column: the calculation stops there, and so does each
+    // count. Below that reflux ratio the operating lines of a superheated
+    // vapour feed lose their meaning and can run past the distillate.
+    if (!BalanceColumn(work) || !(work.Results(ResQw) > 0.0f))
         return false;
     return CountStages(work, exactMode);
 }

@@ -36,8 +36,8 @@ public:
     const ProblemData &calculate(float R);
     RefluxPoint point(float R);
     // One stage count alone, on the balance at R: whether it reaches the
-    // distillate within its stages. The exact count needs a reboiler that
-    // gives heat (Qw > 0) to have a bottom pole.
+    // distillate within its stages. As in the whole calculation, no count
+    // runs unless the reboiler gives heat (Qw > 0).
     bool countReachesTop(float R, bool exactMode);
 
     const ProblemData &problem() const { return original; }

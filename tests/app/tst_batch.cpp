@@ -399,6 +399,62 @@ private slots:
         QCOMPARE(result.size(), 2);
     }
 
+    // The sweep through the program: its JSON row at the file's own R is
+    // the file's own results, the table has a row per ratio, and a range
+    // that is none is refused as the problem's fault, before the file is read.
+    void refluxSweep()
+    {
+        const Run own = runTarelin({"--batch", example("benzene-toluene.json"), "--json"});
+        const Run sweep =
+            runTarelin({"--batch", example("benzene-toluene.json"), "--sweep-reflux", "1:5:9", "--json"});
+        QCOMPARE(sweep.status, 0);
+        const QJsonObject ownResults = QJsonDocument::fromJson(own.out).object();
+        const QJsonObject study = QJsonDocument::fromJson(sweep.out).object();
+        const QJsonArray rows = study.value(QLatin1String("sweep")).toArray();
+        QCOMPARE(rows.size(), 9);
+        const QJsonObject atThree = rows[4].toObject();
+        QCOMPARE(atThree.value(QLatin1String("R")).toDouble(), 3.0);
+        for (const char *key : {"outcome", "cmf_stages", "cmf_feed_stage", "exact_stages", "exact_feed_stage"})
+            QCOMPARE(atThree.value(QLatin1String(key)), ownResults.value(QLatin1String(key)));
+        const QJsonArray results = ownResults.value(QLatin1String("results")).toArray();
+        QCOMPARE(atThree.value(QLatin1String("Qc")), results[16]);
+        QCOMPARE(atThree.value(QLatin1String("Qw")), results[17]);
+        QCOMPARE(rows[0].toObject().value(QLatin1String("outcome")).toString(),
+                 QStringLiteral("reflux_below_minimum"));
+        QCOMPARE(study.value(QLatin1String("min_stages")).toInt(), 9);
+        QVERIFY(study.value(QLatin1String("min_reflux_cmf")).toDouble() < 1.5);
+        QVERIFY(study.value(QLatin1String("min_reflux_exact")).toDouble() > 1.5);
+
+        const Run table = runTarelin({"--batch", example("benzene-toluene.json"), "--sweep-reflux", "1,5:2:3"});
+        QCOMPARE(table.status, 0);
+        const QStringList lines = QString::fromUtf8(table.out).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(lines[0].startsWith(QStringLiteral("R\toutcome\tcmf_stages")));
+        QCOMPARE(lines[1].split(u'\t').mid(0, 6),
+                 (QStringList{"1.5", "exact_reflux_below_minimum", "28", "15", "", ""}));
+    }
+
+    void badSweepRangesAreRefused_data()
+    {
+        QTest::addColumn<QString>("range");
+        for (const char *range : {"", "1:5", "a:5:10", "0:5:10", "-1:5:10", "5:1:10", "2:2:10", "1:5:1",
+                                  "1:5:2.5", "1:inf:10", "1:5:10000001"})
+            QTest::newRow(range) << QString::fromLatin1(range);
+    }
+    void badSweepRangesAreRefused()
+    {
+        QFETCH(QString, range);
+        const Run plain = runTarelin({"--batch", example("benzene-toluene.json"), "--sweep-reflux", range});
+        QCOMPARE(plain.status, 2);
+        QCOMPARE(plain.out, QByteArray());
+        QVERIFY(plain.err.startsWith("--sweep-reflux FROM:TO:COUNT: "));
+        const Run json =
+            runTarelin({"--batch", example("benzene-toluene.json"), "--json", "--sweep-reflux", range});
+        QCOMPARE(json.status, 2);
+        QCOMPARE(QJsonDocument::fromJson(json.out).object().value(QLatin1String("outcome")).toString(),
+                 QStringLiteral("invalid"));
+    }
+
     void unfinishedProblemIsRefused()
     {
         const QString path = written(QStringLiteral("unfinished.tarelin"),
