@@ -15,7 +15,7 @@ namespace {
 // ratio no column runs at to MaxStudiedReflux, then halves the step it
 // found the count start to reach the top in.
 constexpr double LowestStudiedReflux = 1e-4;
-constexpr int GridSteps = 160;
+constexpr int GridSteps = 40;
 constexpr double SearchPrecision = 1e-6; // relative; the promise is 1e-4
 constexpr int MaxHalvings = 80;
 
