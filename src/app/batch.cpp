@@ -119,10 +119,12 @@ int RunBatch(const CommandLine &command, const DiagramsFileWriter &writeDiagrams
     if (!loaded.ok)
         return reportInvalid(command, loaded.error);
 
-    // A sweep leaves the problem as loaded; its own reflux ratio is
-    // calculated only for the files of it asked for.
+    // A sweep starts every calculation from the problem as loaded; the
+    // problem's own reflux ratio is calculated only for the files of it
+    // asked for.
     if (sweepRange && !command.reportFile && !command.plotFile)
         return printSweep(command, data, *sweepRange);
+    const std::optional<ProblemData> asLoaded = sweepRange ? std::optional<ProblemData>(data) : std::nullopt;
 
     CalculateColumn(data);
     if (data.Outcome == CalculationOutcome::InvalidData)
@@ -138,8 +140,8 @@ int RunBatch(const CommandLine &command, const DiagramsFileWriter &writeDiagrams
         return OutputFailedStatus;
     if (command.plotFile && !writeDiagrams(*command.plotFile, data, writeDiagramsFile))
         return OutputFailedStatus;
-    if (sweepRange)
-        return printSweep(command, data, *sweepRange);
+    if (asLoaded)
+        return printSweep(command, *asLoaded, *sweepRange);
     if (!printResults(command, data))
         return OutputFailedStatus;
     return CalculatedStatus;
