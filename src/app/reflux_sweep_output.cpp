@@ -33,32 +33,75 @@ std::optional<RefluxRange> refused(QString *error, const QString &why)
     return std::nullopt;
 }
 
-QString optionalNumber(const std::optional<int> &number, const QString &null)
-{
-    return number ? QString::number(*number) : null;
-}
+// The rows of a long sweep are written straight into one byte buffer: the
+// texts are ASCII, and building each field as a QString of its own costs
+// more than the calculation of the row.
+class SweepText {
+public:
+    explicit SweepText(std::size_t rows) { text.reserve(rows * 160 + 256); }
+
+    SweepText &operator<<(const char *piece)
+    {
+        text += piece;
+        return *this;
+    }
+    // A stored single that reads back as the very same single; "null" for
+    // infinity or NaN, which JSON does not have.
+    SweepText &number(float value, const char *none)
+    {
+        if (!std::isfinite(value))
+            return *this << none;
+        char buffer[32];
+        const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+        text.append(buffer, written.ptr);
+        return *this;
+    }
+    SweepText &number(const std::optional<int> &value, const char *none)
+    {
+        if (!value)
+            return *this << none;
+        char buffer[16];
+        const auto written = std::to_chars(buffer, buffer + sizeof buffer, *value);
+        text.append(buffer, written.ptr);
+        return *this;
+    }
+    SweepText &number(const std::optional<float> &value, const char *none)
+    {
+        return value ? number(*value, none) : *this << none;
+    }
+    QString result() const { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+
+private:
+    std::string text;
+};
 
 // The Qc and Qw of a calculation that could not be made are no numbers.
-bool hasDuties(const RefluxPoint &point)
+std::optional<float> duty(const RefluxPoint &point, float value)
 {
-    return point.outcome != CalculationOutcome::InvalidData &&
-           point.outcome != CalculationOutcome::NotCalculated;
+    const bool calculated = point.outcome != CalculationOutcome::InvalidData &&
+                            point.outcome != CalculationOutcome::NotCalculated;
+    return calculated ? std::optional<float>(value) : std::nullopt;
 }
 
-QString rowJson(const RefluxPoint &point)
+std::optional<float> minimumReflux(const RefluxPoint &point)
 {
-    const QString null = QStringLiteral("null");
-    return QStringLiteral("{\"R\": %1, \"outcome\": \"%2\", \"cmf_stages\": %3, \"cmf_feed_stage\": %4, "
-                          "\"exact_stages\": %5, \"exact_feed_stage\": %6, \"Qc\": %7, \"Qw\": %8, "
-                          "\"min_reflux\": %9}")
-        .arg(StoredFloatJson(point.R), QLatin1String(OutcomeName(point.outcome)),
-             optionalNumber(point.constantFlowStages, null),
-             optionalNumber(point.constantFlowFeedStage, null), optionalNumber(point.exactStages, null),
-             optionalNumber(point.exactFeedStage, null), hasDuties(point) ? StoredFloatJson(point.Qc) : null,
-             hasDuties(point) ? StoredFloatJson(point.Qw) : null,
-             point.outcome == CalculationOutcome::ExactRefluxBelowMinimum
-                 ? StoredFloatJson(point.minimumReflux)
-                 : null);
+    return point.outcome == CalculationOutcome::ExactRefluxBelowMinimum
+               ? std::optional<float>(point.minimumReflux)
+               : std::nullopt;
+}
+
+void writeRowJson(SweepText &out, const RefluxPoint &point)
+{
+    const char *null = "null";
+    out << "{\"R\": ";
+    out.number(point.R, null) << ", \"outcome\": \"" << OutcomeName(point.outcome) << "\", \"cmf_stages\": ";
+    out.number(point.constantFlowStages, null) << ", \"cmf_feed_stage\": ";
+    out.number(point.constantFlowFeedStage, null) << ", \"exact_stages\": ";
+    out.number(point.exactStages, null) << ", \"exact_feed_stage\": ";
+    out.number(point.exactFeedStage, null) << ", \"Qc\": ";
+    out.number(duty(point, point.Qc), null) << ", \"Qw\": ";
+    out.number(duty(point, point.Qw), null) << ", \"min_reflux\": ";
+    out.number(minimumReflux(point), null) << "}";
 }
 
 } // namespace
@@ -89,34 +132,34 @@ std::optional<RefluxRange> ParseRefluxRange(const QString &text, QString *error)
 
 QString SweepTable(const std::vector<RefluxPoint> &points)
 {
-    QString table =
-        QStringLiteral("R\toutcome\tcmf_stages\tcmf_feed_stage\texact_stages\texact_feed_stage\tQc\tQw\n");
-    table.reserve(table.size() + qsizetype(points.size()) * 64);
-    const QString empty;
+    SweepText out(points.size());
+    out << "R\toutcome\tcmf_stages\tcmf_feed_stage\texact_stages\texact_feed_stage\tQc\tQw\n";
+    const char *empty = "";
     for (const RefluxPoint &point : points) {
-        const QStringList fields = {StoredFloatJson(point.R),
-                                    QLatin1String(OutcomeName(point.outcome)),
-                                    optionalNumber(point.constantFlowStages, empty),
-                                    optionalNumber(point.constantFlowFeedStage, empty),
-                                    optionalNumber(point.exactStages, empty),
-                                    optionalNumber(point.exactFeedStage, empty),
-                                    hasDuties(point) ? StoredFloatJson(point.Qc) : empty,
-                                    hasDuties(point) ? StoredFloatJson(point.Qw) : empty};
-        table += fields.join(u'\t') + u'\n';
+        out.number(point.R, empty) << "\t" << OutcomeName(point.outcome) << "\t";
+        out.number(point.constantFlowStages, empty) << "\t";
+        out.number(point.constantFlowFeedStage, empty) << "\t";
+        out.number(point.exactStages, empty) << "\t";
+        out.number(point.exactFeedStage, empty) << "\t";
+        out.number(duty(point, point.Qc), empty) << "\t";
+        out.number(duty(point, point.Qw), empty) << "\n";
     }
-    return table;
+    return out.result();
 }
 
 QString SweepJson(const std::vector<RefluxPoint> &points, const RefluxLimits &limits)
 {
-    QStringList rows;
-    rows.reserve(qsizetype(points.size()));
-    for (const RefluxPoint &point : points)
-        rows << rowJson(point);
-    const QString null = QStringLiteral("null");
-    const auto reflux = [&](const std::optional<float> &R) { return R ? StoredFloatJson(*R) : null; };
-    return QStringLiteral("{\"sweep\": [%1], \"min_stages\": %2, \"min_reflux_cmf\": %3, "
-                          "\"min_reflux_exact\": %4}\n")
-        .arg(rows.join(QStringLiteral(", ")), optionalNumber(limits.minimumStages, null),
-             reflux(limits.minimumRefluxConstantFlow), reflux(limits.minimumRefluxExact));
+    SweepText out(points.size());
+    out << "{\"sweep\": [";
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (i > 0)
+            out << ", ";
+        writeRowJson(out, points[i]);
+    }
+    const char *null = "null";
+    out << "], \"min_stages\": ";
+    out.number(limits.minimumStages, null) << ", \"min_reflux_cmf\": ";
+    out.number(limits.minimumRefluxConstantFlow, null) << ", \"min_reflux_exact\": ";
+    out.number(limits.minimumRefluxExact, null) << "}\n";
+    return out.result();
 }

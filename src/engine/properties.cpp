@@ -1,5 +1,7 @@
 #include "properties.h"
 
+#include <algorithm>
+
 namespace {
 
 double molarMassA(const ProblemData &data)
@@ -26,6 +28,29 @@ float solutionHeatCapacity(const ProblemData &data, float x, float Tm)
     for (int j = 1; j <= set.NT; ++j)
         atTemperature[j] = InterpolateLinear(x, set.X[j], set.C[j], set.N[j]);
     return InterpolateLinear(Tm, set.T, atTemperature, set.NT);
+}
+
+// The table segment [a - 1, a] that InterpolateLinear reads p on: the first
+// point beyond p, kept within 2..n. A lookup that reads several columns at
+// one abscissa finds it once.
+int segmentOf(float p, const float *xs, int n)
+{
+    int a = 1;
+    while (a <= n && !(xs[a] > p))
+        ++a;
+    return std::clamp(a, 2, n);
+}
+
+float interpolateOnSegment(float p, const float *xs, const float *ys, int a)
+{
+    // Two points at one abscissa, which the checks allow (two heats of
+    // vaporization at one temperature, two solution tables at one
+    // temperature), make a step rather than a slope: p takes the ordinate on
+    // its side of it instead of a division by zero.
+    if (xs[a] == xs[a - 1])
+        return p < xs[a] ? ys[a - 1] : ys[a];
+    return float(ys[a - 1] +
+                 (double(ys[a]) - ys[a - 1]) * (double(p) - xs[a - 1]) / (double(xs[a]) - xs[a - 1]));
 }
 
 // The point of the straight line from (x1, y1) to (x2, y2) at abscissa v.
@@ -78,8 +103,10 @@ inline EquilibriumComposition lookUpEquilibrium(const ProblemData &data, bool fr
 
     EquilibriumComposition found;
     if (strictlyInside(given, n, v)) {
-        found.composition = InterpolateLinear(v, given, sought, n);
-        found.temperature = InterpolateLinear(v, given, table.T, n);
+        // Inside the table n >= 2, as InterpolateLinear needs it.
+        const int segment = segmentOf(v, given, n);
+        found.composition = interpolateOnSegment(v, given, sought, segment);
+        found.temperature = interpolateOnSegment(v, given, table.T, segment);
         found.insideTable = true;
     } else if (v <= given[1]) {
         // The line from the origin; a first point at the origin itself
@@ -113,21 +140,7 @@ float InterpolateLinear(float p, const float *xs, const float *ys, int n)
 {
     if (n <= 1)
         return ys[1];
-    int a = 1;
-    while (a <= n && !(xs[a] > p))
-        ++a;
-    if (a > n)
-        a = n;
-    if (a == 1)
-        a = 2;
-    // Two points at one abscissa, which the checks allow (two heats of
-    // vaporization at one temperature, two solution tables at one
-    // temperature), make a step rather than a slope: p takes the ordinate on
-    // its side of it instead of a division by zero.
-    if (xs[a] == xs[a - 1])
-        return p < xs[a] ? ys[a - 1] : ys[a];
-    return float(ys[a - 1] +
-                 (double(ys[a]) - ys[a - 1]) * (double(p) - xs[a - 1]) / (double(xs[a]) - xs[a - 1]));
+    return interpolateOnSegment(p, xs, ys, segmentOf(p, xs, n));
 }
 
 EquilibriumComposition EquilibriumLookup(const ProblemData &data, bool fromVapour, float v)

@@ -164,10 +164,13 @@ std::optional<float> MinimumRefluxFor(RefluxCalculator &calculator, bool exactMo
 
 RefluxLimits StudyRefluxLimits(const ProblemData &problem)
 {
-    RefluxCalculator calculator(problem);
     RefluxLimits limits;
     limits.minimumStages = MinimumStageCount(problem);
-    limits.minimumRefluxConstantFlow = MinimumRefluxFor(calculator, false);
-    limits.minimumRefluxExact = MinimumRefluxFor(calculator, true);
+    // The two searches share nothing but the problem, which neither writes.
+    RefluxCalculator exactCalculator(problem);
+    std::thread exactSearch([&] { limits.minimumRefluxExact = MinimumRefluxFor(exactCalculator, true); });
+    RefluxCalculator constantFlowCalculator(problem);
+    limits.minimumRefluxConstantFlow = MinimumRefluxFor(constantFlowCalculator, false);
+    exactSearch.join();
     return limits;
 }
