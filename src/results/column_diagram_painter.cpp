@@ -1,5 +1,7 @@
 #include "column_diagram_painter.h"
 
+#include "chart_drawing.h"
+
 #include "app/form_base.h"
 #include "equilibrium/equilibrium_diagram.h"
 #include "model/text.h"
@@ -20,196 +22,28 @@ const QColor PointRed = VbColor(VbRed);
 const QColor OperatingBlue(0, 0, 220);
 const QColor FeedMagenta(200, 0, 200);
 const QColor FeedStageOrange(235, 110, 0);
-const QColor GuideGrey(120, 120, 120);
-const QColor GridGrey(228, 228, 228);
 const QColor LiquidBlue = VbColor(VbBlue);
 const QColor VapourRed(210, 0, 0);
 const QColor TieGreen(0, 140, 0);
-const QColor FailureRed = VbColor(VbRed);
 const QColor FeedStageShade(255, 236, 200);
 
-constexpr int TitleHeight = 22;
 constexpr int LeftMargin = 62, RightMargin = 14;
-constexpr int TickLabelHeight = 16, AxisTitleHeight = 18, LegendLineHeight = 15;
 constexpr int LegendLines = 2, VerdictLines = 3;
 constexpr int BottomMargin =
-    TickLabelHeight + AxisTitleHeight + LegendLines * LegendLineHeight + VerdictLines * 13 + 6;
+    ChartTickLabelHeight + ChartAxisTitleHeight + LegendLines * ChartLegendLineHeight + VerdictLines * 13 + 6;
 // The line under the stage tables that explains the mark.
 constexpr int NoteHeight = 16;
 // Room kept free around a stage number.
 constexpr double LabelGap = 1.0;
 
-QFont pixelFont(int pixels, bool bold = false)
-{
-    QFont font = FixedPitchFont();
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-bool finite(QPointF p)
-{
-    return std::isfinite(p.x()) && std::isfinite(p.y());
-}
-
-// Far outside the plot a point is left out rather than handed to the
-// rasterizer; the clip would hide it anyway.
-bool drawable(QPointF pixel)
-{
-    constexpr double Far = 1e6;
-    return std::fabs(pixel.x()) < Far && std::fabs(pixel.y()) < Far;
-}
-
-bool finite(const QLineF &line)
-{
-    return finite(line.p1()) && finite(line.p2());
-}
-
-// A data range mapped onto the plot frame.
-class Axes {
-public:
-    Axes(const QRectF &frame, double xLow, double xHigh, double yLow, double yHigh)
-        : frame(frame)
-        , xLow(xLow)
-        , xHigh(xHigh)
-        , yLow(yLow)
-        , yHigh(yHigh)
-    {
-    }
-    QPointF map(QPointF p) const
-    {
-        return QPointF(frame.left() + (p.x() - xLow) / (xHigh - xLow) * frame.width(),
-                       frame.bottom() - (p.y() - yLow) / (yHigh - yLow) * frame.height());
-    }
-    QLineF map(const QLineF &line) const { return QLineF(map(line.p1()), map(line.p2())); }
-
-    QRectF frame;
-    double xLow, xHigh, yLow, yHigh;
-};
-
-// Tick values at a round step (1, 2 or 5 times a power of ten) covering the
-// range with about `wanted` intervals; the range must have a width.
-QList<double> roundTicks(double low, double high, int wanted)
-{
-    const double rough = (high - low) / wanted;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    double step = power;
-    for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
-        step = factor * power;
-        if (step >= rough)
-            break;
-    }
-    const double first = std::floor(low / step) * step;
-    const int count = std::clamp(int(std::ceil((high - first) / step - 1e-9)), 1, 4 * wanted);
-    QList<double> ticks;
-    for (int i = 0; i <= count; ++i) {
-        const double t = first + i * step;
-        ticks << (std::fabs(t) < step * 1e-9 ? 0.0 : t);
-    }
-    return ticks;
-}
-
-QString tickText(double value)
-{
-    return GeneralNumberText(float(value));
-}
-
 // The square plot frame of a diagram in its area, below the title and above
 // the tick labels, axis title, legend and verdict.
 QRectF plotFrame(const QRectF &area)
 {
-    const double side = std::max(
-        40.0, std::min(area.width() - LeftMargin - RightMargin, area.height() - TitleHeight - BottomMargin));
+    const double side = std::max(40.0, std::min(area.width() - LeftMargin - RightMargin,
+                                                area.height() - ChartTitleHeight - BottomMargin));
     const double left = area.left() + LeftMargin + (area.width() - LeftMargin - RightMargin - side) / 2;
-    return QRectF(left, area.top() + TitleHeight, side, side);
-}
-
-void drawTitle(QPainter &painter, const QRectF &area, const QString &title)
-{
-    painter.setFont(pixelFont(12, true));
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(area.left(), area.top(), area.width(), TitleHeight - 4),
-                     Qt::AlignCenter | Qt::TextSingleLine, title);
-}
-
-// Frame, grid, ticks with their labels and both axis titles.
-void drawAxes(QPainter &painter, const Axes &axes, const QList<double> &xTicks, const QList<double> &yTicks,
-              const QString &xTitle, const QString &yTitle)
-{
-    const QRectF &frame = axes.frame;
-    painter.setFont(pixelFont(10));
-    const QFontMetricsF metrics(painter.font());
-    painter.setBrush(Qt::NoBrush);
-    double widestLabel = 0.0;
-    for (const double x : xTicks) {
-        const double px = axes.map(QPointF(x, axes.yLow)).x();
-        painter.setPen(QPen(GridGrey, 1));
-        painter.drawLine(QPointF(px, frame.top()), QPointF(px, frame.bottom()));
-        painter.setPen(QPen(Qt::black, 1));
-        painter.drawLine(QPointF(px, frame.bottom()), QPointF(px, frame.bottom() + 4));
-        const QString label = tickText(x);
-        painter.drawText(
-            QPointF(px - metrics.horizontalAdvance(label) / 2, frame.bottom() + 5 + metrics.ascent()), label);
-    }
-    for (const double y : yTicks) {
-        const double py = axes.map(QPointF(axes.xLow, y)).y();
-        painter.setPen(QPen(GridGrey, 1));
-        painter.drawLine(QPointF(frame.left(), py), QPointF(frame.right(), py));
-        painter.setPen(QPen(Qt::black, 1));
-        painter.drawLine(QPointF(frame.left() - 4, py), QPointF(frame.left(), py));
-        const QString label = tickText(y);
-        widestLabel = std::max(widestLabel, metrics.horizontalAdvance(label));
-        painter.drawText(
-            QPointF(frame.left() - 6 - metrics.horizontalAdvance(label), py + metrics.ascent() / 2 - 1),
-            label);
-    }
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawRect(frame);
-
-    painter.setFont(pixelFont(11));
-    const QFontMetricsF titleMetrics(painter.font());
-    painter.drawText(QPointF(frame.center().x() - titleMetrics.horizontalAdvance(xTitle) / 2,
-                             frame.bottom() + TickLabelHeight + titleMetrics.ascent()),
-                     xTitle);
-    const double titleLeft = frame.left() - 10 - widestLabel - titleMetrics.height();
-    DrawRotatedText(painter, int(std::lround(titleLeft)),
-                    int(std::lround(frame.center().y() + titleMetrics.horizontalAdvance(yTitle) / 2)),
-                    yTitle);
-}
-
-QPen pen(const QColor &colour, double width, Qt::PenStyle style = Qt::SolidLine)
-{
-    QPen result(colour, width, style, Qt::RoundCap, Qt::RoundJoin);
-    return result;
-}
-
-void drawPolyline(QPainter &painter, const Axes &axes, const QList<QPointF> &points)
-{
-    QPainterPath path;
-    bool open = false;
-    for (const QPointF &p : points) {
-        const QPointF pixel = axes.map(p);
-        if (!finite(p) || !drawable(pixel)) {
-            open = false;
-            continue;
-        }
-        if (open)
-            path.lineTo(pixel);
-        else
-            path.moveTo(pixel);
-        open = true;
-    }
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
-}
-
-void drawLine(QPainter &painter, const Axes &axes, const QLineF &line)
-{
-    if (!finite(line))
-        return;
-    const QLineF pixels = axes.map(line);
-    if (drawable(pixels.p1()) && drawable(pixels.p2()))
-        painter.drawLine(pixels);
+    return QRectF(left, area.top() + ChartTitleHeight, side, side);
 }
 
 // A stage number to write beside its stage.
@@ -226,7 +60,7 @@ void writeStageLabels(QPainter &painter, const QRectF &frame, const QList<StageL
                       const CountSummary &count, const QColor &colour, DiagramDrawing *drawing)
 {
     QList<QRectF> taken;
-    const QFont plain = pixelFont(10), bold = pixelFont(10, true);
+    const QFont plain = ChartFont(10), bold = ChartFont(10, true);
     const QFontMetricsF plainMetrics(plain), boldMetrics(bold);
     auto write = [&](const StageLabel &label, bool forced) {
         const bool feed = label.stage == count.feedStage;
@@ -267,14 +101,14 @@ struct StageFigure {
 };
 
 // The stages' figures, the feed stage's in its own colour, and their numbers.
-void drawStageFigures(QPainter &painter, const Axes &axes, const QList<StageFigure> &figures,
+void drawStageFigures(QPainter &painter, const ChartAxes &axes, const QList<StageFigure> &figures,
                       const CountSummary &count, const QPen &plain, const QColor &numberColour,
                       DiagramDrawing *drawing)
 {
     for (const StageFigure &figure : figures) {
         const bool feed = figure.stage == count.feedStage;
-        painter.setPen(feed ? pen(FeedStageOrange, 2.5) : plain);
-        drawPolyline(painter, axes, figure.line);
+        painter.setPen(feed ? ChartPen(FeedStageOrange, 2.5) : plain);
+        DrawChartPolyline(painter, axes, figure.line);
         if (drawing) {
             ++drawing->steps;
             if (feed)
@@ -283,61 +117,37 @@ void drawStageFigures(QPainter &painter, const Axes &axes, const QList<StageFigu
     }
     QList<StageLabel> labels;
     for (const StageFigure &figure : figures)
-        if (finite(figure.numbered))
+        if (IsFinitePoint(figure.numbered))
             labels.append({figure.stage, axes.map(figure.numbered) + figure.offset});
     writeStageLabels(painter, axes.frame, labels, count, numberColour, drawing);
 }
 
-struct LegendEntry {
-    QPen pen;
-    QString text;
-};
-
-void drawLegend(QPainter &painter, QPointF origin, const QList<QList<LegendEntry>> &lines)
-{
-    painter.setFont(pixelFont(10));
-    const QFontMetricsF metrics(painter.font());
-    double y = origin.y();
-    for (const QList<LegendEntry> &line : lines) {
-        double x = origin.x();
-        for (const LegendEntry &entry : line) {
-            painter.setPen(entry.pen);
-            painter.drawLine(QPointF(x, y + LegendLineHeight / 2.0),
-                             QPointF(x + 18, y + LegendLineHeight / 2.0));
-            painter.setPen(Qt::black);
-            painter.drawText(QPointF(x + 22, y + (LegendLineHeight + metrics.ascent()) / 2 - 1), entry.text);
-            x += 22 + metrics.horizontalAdvance(entry.text) + 12;
-        }
-        y += LegendLineHeight;
-    }
-}
-
 // The legend and the verdict below the axes.
 void drawFooter(QPainter &painter, const QRectF &area, const QRectF &frame,
-                const QList<QList<LegendEntry>> &legend, const QString &verdict, bool failed)
+                const QList<QList<ChartLegendEntry>> &legend, const QString &verdict, bool failed)
 {
-    const double legendTop = frame.bottom() + TickLabelHeight + AxisTitleHeight + 2;
-    drawLegend(painter, QPointF(frame.left(), legendTop), legend);
-    painter.setFont(pixelFont(11, failed));
-    painter.setPen(failed ? FailureRed : Qt::black);
-    const double verdictTop = legendTop + LegendLines * LegendLineHeight + 2;
+    const double legendTop = frame.bottom() + ChartTickLabelHeight + ChartAxisTitleHeight + 2;
+    DrawChartLegend(painter, QPointF(frame.left(), legendTop), legend);
+    painter.setFont(ChartFont(11, failed));
+    painter.setPen(failed ? ChartFailureRed : Qt::black);
+    const double verdictTop = legendTop + LegendLines * ChartLegendLineHeight + 2;
     painter.drawText(QRectF(area.left() + 8, verdictTop, area.width() - 16, area.bottom() - verdictTop),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, verdict);
 }
 
 // A product's composition: a dotted line from the axis up to its point on
 // the diagonal or its pole, and its name beside the axis.
-void drawComposition(QPainter &painter, const Axes &axes, double x, double top, const QString &name,
+void drawComposition(QPainter &painter, const ChartAxes &axes, double x, double top, const QString &name,
                      int nameRow)
 {
     if (!std::isfinite(x) || !std::isfinite(top))
         return;
-    painter.setPen(pen(GuideGrey, 1, Qt::DotLine));
+    painter.setPen(ChartPen(ChartGuideGrey, 1, Qt::DotLine));
     const QPointF foot = axes.map(QPointF(x, axes.yLow));
     const QPointF head = axes.map(QPointF(x, top));
     painter.drawLine(foot, head);
-    painter.setFont(pixelFont(10, true));
-    painter.setPen(GuideGrey.darker(150));
+    painter.setFont(ChartFont(10, true));
+    painter.setPen(ChartGuideGrey.darker(150));
     // Beside the line, on its left where the frame ends to its right.
     const double width = QFontMetricsF(painter.font()).horizontalAdvance(name);
     const double left = foot.x() + 3 + width <= axes.frame.right() ? foot.x() + 3 : foot.x() - 3 - width;
@@ -346,7 +156,7 @@ void drawComposition(QPainter &painter, const Axes &axes, double x, double top, 
 
 void drawMark(QPainter &painter, QPointF centre, const QColor &colour, bool square, DiagramDrawing *drawing)
 {
-    painter.setPen(pen(Qt::black, 1));
+    painter.setPen(ChartPen(Qt::black, 1));
     painter.setBrush(colour);
     const QRectF box(centre.x() - 4, centre.y() - 4, 8, 8);
     if (square) {
@@ -371,37 +181,38 @@ void drawMcCabeThiele(QPainter &painter, const QRectF &area, const ColumnDiagram
 {
     const McCabeThieleDiagram &d = diagrams.mccabeThiele;
     const CountSummary &count = diagrams.constantFlow;
-    drawTitle(painter, area, QStringLiteral("Диаграмма y–x (постоянство мольных расходов)"));
-    const Axes axes(plotFrame(area), 0.0, 1.0, 0.0, 1.0);
-    const QList<double> ticks = roundTicks(0.0, 1.0, 5);
-    drawAxes(painter, axes, ticks, ticks, QStringLiteral("x, мольн. доли"), QStringLiteral("y, мольн. доли"));
+    DrawChartTitle(painter, area, QStringLiteral("Диаграмма y–x (постоянство мольных расходов)"));
+    const ChartAxes axes(plotFrame(area), 0.0, 1.0, 0.0, 1.0);
+    const QList<double> ticks = RoundTicks(0.0, 1.0, 5);
+    DrawChartAxes(painter, axes, ticks, ticks, QStringLiteral("x, мольн. доли"),
+                  QStringLiteral("y, мольн. доли"));
     if (drawing)
         drawing->axes = axes.frame;
 
     painter.save();
     painter.setClipRect(axes.frame.adjusted(-1, -1, 1, 1));
-    painter.setPen(pen(Qt::black, 1, Qt::DashDotLine));
-    drawLine(painter, axes, QLineF(0, 0, 1, 1));
+    painter.setPen(ChartPen(Qt::black, 1, Qt::DashDotLine));
+    DrawChartLine(painter, axes, QLineF(0, 0, 1, 1));
     drawComposition(painter, axes, d.xW, d.xW, QStringLiteral("xW"), 0);
     drawComposition(painter, axes, d.xF, d.xF, QStringLiteral("xF"), 0);
     drawComposition(painter, axes, d.xD, d.xD, QStringLiteral("xD"), 1);
 
-    painter.setPen(pen(CurveGreen, 2));
-    drawPolyline(painter, axes, d.equilibriumCurve);
+    painter.setPen(ChartPen(CurveGreen, 2));
+    DrawChartPolyline(painter, axes, d.equilibriumCurve);
     for (const QPointF &p : d.tablePoints)
-        if (finite(p))
+        if (IsFinitePoint(p))
             DrawPointMarker(painter, axes.map(p).toPoint(), PointRed);
 
-    painter.setPen(pen(OperatingBlue, 1.5));
-    drawLine(painter, axes, d.rectifyingLine);
-    drawLine(painter, axes, d.strippingLine);
-    painter.setPen(pen(FeedMagenta, 1.5, Qt::DashLine));
-    drawLine(painter, axes, d.feedLine);
+    painter.setPen(ChartPen(OperatingBlue, 1.5));
+    DrawChartLine(painter, axes, d.rectifyingLine);
+    DrawChartLine(painter, axes, d.strippingLine);
+    painter.setPen(ChartPen(FeedMagenta, 1.5, Qt::DashLine));
+    DrawChartLine(painter, axes, d.feedLine);
 
     QList<StageFigure> steps;
     for (const StaircaseStep &step : d.steps)
         steps.append({step.stage, {step.from, step.corner, step.to}, step.corner, QPointF(-8, -8)});
-    drawStageFigures(painter, axes, steps, count, pen(Qt::black, 1), Qt::black, drawing);
+    drawStageFigures(painter, axes, steps, count, ChartPen(Qt::black, 1), Qt::black, drawing);
     painter.restore();
 
     // The marks after the clip, so that a mark on the frame shows whole.
@@ -411,18 +222,18 @@ void drawMcCabeThiele(QPainter &painter, const QRectF &area, const ColumnDiagram
     if (d.azeotropic && d.azeotropeX >= 0.0 && d.azeotropeX <= 1.0) {
         const QPointF point = axes.map(QPointF(d.azeotropeX, d.azeotropeX));
         drawMark(painter, point, Qt::white, false, drawing);
-        painter.setFont(pixelFont(10));
+        painter.setFont(ChartFont(10));
         painter.setPen(Qt::black);
         painter.drawText(point + QPointF(-70, 14), QStringLiteral("азеотроп"));
     }
 
     drawFooter(painter, area, axes.frame,
-               {{{pen(CurveGreen, 2), QStringLiteral("равновесие")},
-                 {pen(OperatingBlue, 1.5), QStringLiteral("рабочие линии")},
-                 {pen(FeedMagenta, 1.5, Qt::DashLine), QStringLiteral("линия питания")}},
-                {{pen(Qt::black, 1), QStringLiteral("ступени")},
-                 {pen(FeedStageOrange, 2.5), QStringLiteral("ступень питания")},
-                 {pen(Qt::black, 1, Qt::DashDotLine), QStringLiteral("y = x")}}},
+               {{{ChartPen(CurveGreen, 2), QStringLiteral("равновесие")},
+                 {ChartPen(OperatingBlue, 1.5), QStringLiteral("рабочие линии")},
+                 {ChartPen(FeedMagenta, 1.5, Qt::DashLine), QStringLiteral("линия питания")}},
+                {{ChartPen(Qt::black, 1), QStringLiteral("ступени")},
+                 {ChartPen(FeedStageOrange, 2.5), QStringLiteral("ступень питания")},
+                 {ChartPen(Qt::black, 1, Qt::DashDotLine), QStringLiteral("y = x")}}},
                ConstantFlowVerdict(diagrams), failed(count));
 }
 
@@ -433,7 +244,7 @@ void enthalpyRange(const EnthalpyDiagram &d, double &low, double &high)
     low = std::numeric_limits<double>::max();
     high = std::numeric_limits<double>::lowest();
     auto take = [&](QPointF p) {
-        if (!finite(p))
+        if (!IsFinitePoint(p))
             return;
         low = std::min(low, p.y());
         high = std::max(high, p.y());
@@ -463,14 +274,14 @@ void drawEnthalpy(QPainter &painter, const QRectF &area, const ColumnDiagrams &d
 {
     const EnthalpyDiagram &d = diagrams.enthalpy;
     const CountSummary &count = diagrams.exact;
-    drawTitle(painter, area, QStringLiteral("Диаграмма H–x (точный расчёт)"));
+    DrawChartTitle(painter, area, QStringLiteral("Диаграмма H–x (точный расчёт)"));
     double low = 0.0, high = 0.0;
     enthalpyRange(d, low, high);
     const double margin = (high - low) * 0.04;
-    const QList<double> hTicks = roundTicks(low - margin, high + margin, 6);
-    const Axes axes(plotFrame(area), 0.0, 1.0, hTicks.first(), std::max(hTicks.last(), high + margin));
-    drawAxes(painter, axes, roundTicks(0.0, 1.0, 5), hTicks, QStringLiteral("x, y, масс. доли"),
-             QStringLiteral("h, H, кДж/кг"));
+    const QList<double> hTicks = RoundTicks(low - margin, high + margin, 6);
+    const ChartAxes axes(plotFrame(area), 0.0, 1.0, hTicks.first(), std::max(hTicks.last(), high + margin));
+    DrawChartAxes(painter, axes, RoundTicks(0.0, 1.0, 5), hTicks, QStringLiteral("x, y, масс. доли"),
+                  QStringLiteral("h, H, кДж/кг"));
     if (drawing)
         drawing->axes = axes.frame;
 
@@ -480,19 +291,19 @@ void drawEnthalpy(QPainter &painter, const QRectF &area, const ColumnDiagrams &d
     drawComposition(painter, axes, d.xF, d.feedPoint.y(), QStringLiteral("xF"), 0);
     drawComposition(painter, axes, d.xD, d.topPole.y(), QStringLiteral("xD"), 1);
 
-    painter.setPen(pen(GuideGrey, 0.8, Qt::DashLine));
+    painter.setPen(ChartPen(ChartGuideGrey, 0.8, Qt::DashLine));
     for (const EnthalpyStage &stage : d.stages)
         if (stage.hasPoleLine)
-            drawLine(painter, axes, stage.poleLine);
-    painter.setPen(pen(LiquidBlue, 2));
-    drawPolyline(painter, axes, d.liquidCurve);
-    painter.setPen(pen(VapourRed, 2));
-    drawPolyline(painter, axes, d.vapourCurve);
+            DrawChartLine(painter, axes, stage.poleLine);
+    painter.setPen(ChartPen(LiquidBlue, 2));
+    DrawChartPolyline(painter, axes, d.liquidCurve);
+    painter.setPen(ChartPen(VapourRed, 2));
+    DrawChartPolyline(painter, axes, d.vapourCurve);
 
     QList<StageFigure> tieLines;
     for (const EnthalpyStage &stage : d.stages)
         tieLines.append({stage.stage, {stage.liquid, stage.vapour}, stage.vapour, QPointF(0, -9)});
-    drawStageFigures(painter, axes, tieLines, count, pen(TieGreen, 1), TieGreen.darker(130), drawing);
+    drawStageFigures(painter, axes, tieLines, count, ChartPen(TieGreen, 1), TieGreen.darker(130), drawing);
     painter.restore();
 
     struct NamedMark {
@@ -504,9 +315,9 @@ void drawEnthalpy(QPainter &painter, const QRectF &area, const ColumnDiagrams &d
     const NamedMark marks[] = {{d.feedPoint, FeedMagenta, false, QStringLiteral("F")},
                                {d.topPole, Qt::black, true, QStringLiteral("полюс верха")},
                                {d.bottomPole, Qt::black, true, QStringLiteral("полюс низа")}};
-    painter.setFont(pixelFont(10, true));
+    painter.setFont(ChartFont(10, true));
     for (const NamedMark &mark : marks) {
-        if (!finite(mark.point))
+        if (!IsFinitePoint(mark.point))
             continue;
         const QPointF centre = axes.map(mark.point);
         drawMark(painter, centre, mark.colour, mark.square, drawing);
@@ -523,11 +334,11 @@ void drawEnthalpy(QPainter &painter, const QRectF &area, const ColumnDiagrams &d
     }
 
     drawFooter(painter, area, axes.frame,
-               {{{pen(LiquidBlue, 2), QStringLiteral("кипящая жидкость")},
-                 {pen(VapourRed, 2), QStringLiteral("насыщенный пар")}},
-                {{pen(TieGreen, 1), QStringLiteral("ступени")},
-                 {pen(GuideGrey, 0.8, Qt::DashLine), QStringLiteral("линии полюсов")},
-                 {pen(FeedStageOrange, 2.5), QStringLiteral("ступень питания")}}},
+               {{{ChartPen(LiquidBlue, 2), QStringLiteral("кипящая жидкость")},
+                 {ChartPen(VapourRed, 2), QStringLiteral("насыщенный пар")}},
+                {{ChartPen(TieGreen, 1), QStringLiteral("ступени")},
+                 {ChartPen(ChartGuideGrey, 0.8, Qt::DashLine), QStringLiteral("линии полюсов")},
+                 {ChartPen(FeedStageOrange, 2.5), QStringLiteral("ступень питания")}}},
                ExactVerdict(diagrams), failed(count));
 }
 
@@ -590,10 +401,10 @@ QString tableRow(const QString &number, const QStringList &values)
 
 void drawCountTable(QPainter &painter, const QRectF &area, const QString &title, const CountSummary &count)
 {
-    painter.setFont(pixelFont(11, true));
+    painter.setFont(ChartFont(11, true));
     painter.setPen(Qt::black);
     painter.drawText(QPointF(area.left(), area.top() + 12), title);
-    painter.setFont(pixelFont(10));
+    painter.setFont(ChartFont(10));
     const QFontMetricsF metrics(painter.font());
     const double rowHeight = metrics.height() + 1;
     const double blockWidth = metrics.horizontalAdvance(QString(30, u'0'));
@@ -652,7 +463,7 @@ void DrawStageTables(QPainter &painter, const QRectF &area, const ColumnDiagrams
                    QStringLiteral("Постоянство мольных расходов"), diagrams.constantFlow);
     drawCountTable(painter, QRectF(area.left() + half, area.top(), half - 10, height),
                    QStringLiteral("Точный расчёт"), diagrams.exact);
-    painter.setFont(pixelFont(10));
+    painter.setFont(ChartFont(10));
     painter.setPen(FeedStageOrange.darker(130));
     painter.drawText(QPointF(area.left(), area.bottom() - 2),
                      QStringLiteral("◄ ступень питания; x, y — мольные доли"));
@@ -671,7 +482,7 @@ void DrawColumnSheet(QPainter &painter, const QRectF &page, const ColumnDiagrams
     painter.fillRect(sheet, Qt::white);
 
     constexpr double margin = 20, headingHeight = 24, diagramHeight = 500;
-    painter.setFont(pixelFont(12, true));
+    painter.setFont(ChartFont(12, true));
     painter.setPen(Qt::black);
     QString heading =
         QStringLiteral("Тарелин-7: диаграммы расчёта ступеней.  %1 — %2, R = %3")
