@@ -174,3 +174,45 @@ RefluxLimits StudyRefluxLimits(const ProblemData &problem)
     exactSearch.join();
     return limits;
 }
+
+std::optional<float> ReferenceMinimumReflux(const RefluxLimits &limits)
+{
+    const std::optional<float> &cmf = limits.minimumRefluxConstantFlow, &exact = limits.minimumRefluxExact;
+    if (cmf && exact)
+        return std::max(*cmf, *exact);
+    return cmf ? cmf : exact;
+}
+
+RefluxCurve StudyRefluxCurve(const ProblemData &problem, int points)
+{
+    // The what-if range and how far beyond it the problem's own reflux ratio
+    // still widens the picture, as multiples of the minimum.
+    constexpr double WhatIfLowest = 1.05, WhatIfHighest = 5.0, OwnRefluxFarthest = 10.0;
+    // The drawn range starts a little below the smaller minimum, so that the
+    // counts are seen to stop there.
+    constexpr double BelowMinimum = 0.9;
+
+    RefluxCurve curve;
+    curve.problemReflux = problem.Feed.Value[FeedR];
+    curve.limits = StudyRefluxLimits(problem);
+    curve.minimumReflux = ReferenceMinimumReflux(curve.limits);
+    if (!curve.minimumReflux)
+        return curve;
+    const double reference = *curve.minimumReflux;
+    curve.whatIfLow = WhatIfLowest * reference;
+    curve.whatIfHigh = WhatIfHighest * reference;
+    const double own = curve.problemReflux;
+    if (std::isfinite(own) && own > 0.0 && own <= OwnRefluxFarthest * reference) {
+        curve.whatIfLow = std::min(curve.whatIfLow, own);
+        curve.whatIfHigh = std::max(curve.whatIfHigh, own);
+    }
+    double lowestMinimum = reference;
+    for (const std::optional<float> &minimum :
+         {curve.limits.minimumRefluxConstantFlow, curve.limits.minimumRefluxExact})
+        if (minimum)
+            lowestMinimum = std::min(lowestMinimum, double(*minimum));
+    curve.low = BelowMinimum * std::min(lowestMinimum, curve.whatIfLow);
+    curve.high = curve.whatIfHigh;
+    curve.points = SweepReflux(problem, EvenlySpacedReflux(curve.low, curve.high, points));
+    return curve;
+}

@@ -72,3 +72,23 @@ struct RefluxLimits {
     std::optional<float> minimumRefluxConstantFlow, minimumRefluxExact;
 };
 RefluxLimits StudyRefluxLimits(const ProblemData &problem);
+
+// The reflux ratio the design study measures R against: the larger of the
+// two minimum reflux ratios, above which both counts reach the distillate.
+std::optional<float> ReferenceMinimumReflux(const RefluxLimits &limits);
+
+// What the design study draws: N(R) of both counts over a range that holds
+// both minimum reflux ratios and the range the student may try reflux
+// ratios in, about 1.05 to 5 times the minimum, widened to the problem's own
+// reflux ratio when that lies not too far beyond. Without a minimum reflux
+// ratio there is nothing to study and no point.
+struct RefluxCurve {
+    RefluxLimits limits;
+    std::optional<float> minimumReflux; // ReferenceMinimumReflux
+    float problemReflux = 0.0f;
+    double low = 0.0, high = 0.0;             // drawn
+    double whatIfLow = 0.0, whatIfHigh = 0.0; // tried
+    std::vector<RefluxPoint> points;          // evenly spaced over the drawn range
+};
+inline constexpr int RefluxCurvePoints = 240;
+RefluxCurve StudyRefluxCurve(const ProblemData &problem, int points = RefluxCurvePoints);

@@ -15,8 +15,8 @@ namespace {
 void examples()
 {
     QTest::addColumn<QString>("file");
-    for (const char *file : {"benzene-toluene.json", "benzene-toluene-mixture-feed.json", "ethanol-water.json",
-                             "methanol-water-vapour-feed.json"})
+    for (const char *file : {"benzene-toluene.json", "benzene-toluene-mixture-feed.json",
+                             "ethanol-water.json", "methanol-water-vapour-feed.json"})
         QTest::newRow(file) << QString::fromLatin1(file);
 }
 
@@ -125,6 +125,29 @@ private slots:
         azeotrope.Feed.Value[FeedXD] = 0.999f;
         QCOMPARE(MinimumStageCount(azeotrope), std::nullopt);
         QCOMPARE(MinimumRefluxFor(*std::make_unique<RefluxCalculator>(azeotrope), false), std::nullopt);
+    }
+
+    // The study's range holds both minimum reflux ratios and the problem's
+    // own reflux ratio; without a minimum there is nothing to draw.
+    void curveRange_data() { examples(); }
+    void curveRange()
+    {
+        QFETCH(QString, file);
+        const RefluxCurve curve = StudyRefluxCurve(loaded(file));
+        const RefluxLimits &limits = curve.limits;
+        QCOMPARE(*curve.minimumReflux,
+                 std::max(*limits.minimumRefluxConstantFlow, *limits.minimumRefluxExact));
+        QVERIFY(curve.low < std::min(*limits.minimumRefluxConstantFlow, *limits.minimumRefluxExact));
+        QCOMPARE(curve.whatIfHigh, std::max(5.0 * *curve.minimumReflux, double(curve.problemReflux)));
+        QVERIFY(curve.whatIfLow <= std::min(1.05 * *curve.minimumReflux, double(curve.problemReflux)));
+        QCOMPARE(curve.points.size(), std::size_t(RefluxCurvePoints));
+        QCOMPARE(double(curve.points.front().R), double(float(curve.low)));
+        QCOMPARE(double(curve.points.back().R), double(float(curve.high)));
+
+        ProblemData azeotrope = loaded(QStringLiteral("ethanol-water.json"));
+        azeotrope.Feed.Value[FeedXD] = 0.999f;
+        const RefluxCurve none = StudyRefluxCurve(azeotrope);
+        QVERIFY(!none.minimumReflux && none.points.empty());
     }
 
     void evenlySpaced()

@@ -1,5 +1,6 @@
 #include "flow.h"
 #include "results/column_diagram_painter.h"
+#include "decimal_spin_box.h"
 #include "results/diagram_window.h"
 #include "results/results_window.h"
 #include "window_registry.h"
@@ -9,12 +10,16 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
+#include <QSlider>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstring>
 
 // The diagrams checked for what they show, not pixel by pixel: a step or a
 // tie line for every stage counted, the feed stage marked, the poles and the
@@ -129,6 +134,53 @@ private slots:
         // Its close button closes the diagrams, without a question.
         window->close();
         QCOMPARE(LoadedForms(), QList<FormBase *>{results});
+    }
+
+    // The design study: N(R) beside the y–x diagram; a reflux ratio tried
+    // on the slider or typed (a comma or the Russian layout's period key
+    // for the point) redraws the stages at once and leaves the problem
+    // alone, until the button takes it into the problem and calculates.
+    void designStudy()
+    {
+        ScriptedSession session;
+        DiagramWindow *window = openDiagrams(resultsOf(CalculatedExample("benzene-toluene.json")));
+        QVERIFY(window->study().minimumReflux);
+        QVERIFY(!window->adoptButton()->isEnabled());
+        window->showPage(DiagramPage::RefluxStudy);
+        window->canvas()->grab();
+        const RefluxCurveDrawing &curve = window->canvas()->curveDrawing();
+        QVERIFY(curve.constantFlowSteps > 100 && curve.exactSteps > 100);
+        QCOMPARE(curve.markedReflux, (QList<double>{*window->study().limits.minimumRefluxConstantFlow,
+                                                    *window->study().limits.minimumRefluxExact, 3.0}));
+
+        auto *box = window->refluxBox()->findChild<QLineEdit *>();
+        box->selectAll();
+        for (const QString &key : {QStringLiteral("1"), QStringLiteral("ю"), QStringLiteral("8")})
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, key, Qt::NoModifier);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(window->triedReflux(), std::optional<float>(1.8f));
+        window->refluxSlider()->setValue(window->refluxSlider()->value() + 1);
+        QVERIFY(*window->triedReflux() > 1.8f);
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("2,5"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(window->triedReflux(), std::optional<float>(2.5f));
+        window->canvas()->grab();
+        const ProblemData atTried = CalculatedExample("benzene-toluene.json", 2.5f);
+        QCOMPARE(window->canvas()->drawing(ColumnDiagramKind::McCabeThiele).steps,
+                 atTried.Profiles.ConstantFlow.Count);
+        QCOMPARE(window->canvas()->curveDrawing().markedReflux.last(), 2.5);
+        QCOMPARE(problem().Feed.Value[FeedR], 3.0f);
+
+        QTest::mouseClick(window->adoptButton(), Qt::LeftButton);
+        QCOMPARE(problem().Feed.Text[FeedR], QStringLiteral("2.5"));
+        QVERIFY(std::memcmp(problem().Results.Value, atTried.Results.Value, sizeof atTried.Results.Value) ==
+                0);
+        auto *next = FindForm<DiagramWindow>(QStringLiteral("Form50"));
+        QVERIFY(next && next != window && next->isVisible());
+        QCOMPARE(next->canvas()->page(), DiagramPage::RefluxStudy);
+        QVERIFY(!next->triedReflux());
+        QCOMPARE(next->study().problemReflux, 2.5f);
     }
 
     // Saving a diagram writes the file the student names; printing draws
