@@ -6,7 +6,9 @@
 #include "../tests/engine/benzene_toluene_problem.h"
 
 #include "engine/calculation.h"
+#include "engine/reflux_study.h"
 #include "results/column_diagram_painter.h"
+#include "results/reflux_curve_painter.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -45,7 +47,43 @@ void DrawBothDiagrams(benchmark::State &state)
     state.counters["exact_stages"] = data.Profiles.Exact.Count;
 }
 
+// One step of the what-if: the copy calculated at the tried reflux ratio,
+// its construction built, and the study's page painted (N(R) beside the
+// y–x diagram), as the diagram window does while the slider moves.
+void WhatIfRedraw(benchmark::State &state)
+{
+    const ProblemData data = calculated(BoilingLiquidFeed, 3.0f);
+    const RefluxCurve curve = StudyRefluxCurve(data);
+    RefluxCalculator calculator(data);
+    QImage image(CanvasWidth, CanvasHeight, QImage::Format_ARGB32_Premultiplied);
+    const QRectF left(0, 0, CanvasWidth / 2.0, CanvasHeight);
+    int step = 0;
+    for (auto _ : state) {
+        const float R =
+            float(curve.whatIfLow + (curve.whatIfHigh - curve.whatIfLow) * (step++ % 100) / 100.0);
+        const RefluxPoint tried = calculator.point(R);
+        const ColumnDiagrams diagrams = BuildColumnDiagrams(calculator.calculate(R));
+        QPainter painter(&image);
+        DrawRefluxCurve(painter, left, curve, &tried);
+        DrawColumnDiagram(painter, ColumnDiagramKind::McCabeThiele, left.translated(CanvasWidth / 2.0, 0),
+                          diagrams);
+        benchmark::ClobberMemory();
+    }
+}
+
+// Opening the study: both minimum reflux ratios, the fewest stages and the
+// N(R) curve of both counts.
+void StudyCurve(benchmark::State &state)
+{
+    const ProblemData data = calculated(BoilingLiquidFeed, 3.0f);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(StudyRefluxCurve(data));
+}
+
 } // namespace
+
+BENCHMARK(WhatIfRedraw)->Unit(benchmark::kMillisecond);
+BENCHMARK(StudyCurve)->Unit(benchmark::kMillisecond);
 
 // Feed condition and reflux ratio times ten.
 BENCHMARK(DrawBothDiagrams)
