@@ -189,8 +189,9 @@ RefluxCurve StudyRefluxCurve(const ProblemData &problem, int points)
     // still widens the picture, as multiples of the minimum.
     constexpr double WhatIfLowest = 1.05, WhatIfHighest = 5.0, OwnRefluxFarthest = 10.0;
     // The drawn range starts a little below the smaller minimum, so that the
-    // counts are seen to stop there.
-    constexpr double BelowMinimum = 0.9;
+    // counts are seen to stop there, and ends a little beyond the what-if
+    // range, so that a mark at its end stands clear of the frame.
+    constexpr double BelowMinimum = 0.9, BeyondWhatIf = 1.03;
 
     RefluxCurve curve;
     curve.problemReflux = problem.Feed.Value[FeedR];
@@ -212,7 +213,20 @@ RefluxCurve StudyRefluxCurve(const ProblemData &problem, int points)
         if (minimum)
             lowestMinimum = std::min(lowestMinimum, double(*minimum));
     curve.low = BelowMinimum * std::min(lowestMinimum, curve.whatIfLow);
-    curve.high = curve.whatIfHigh;
-    curve.points = SweepReflux(problem, EvenlySpacedReflux(curve.low, curve.high, points));
+    curve.high = BeyondWhatIf * curve.whatIfHigh;
+    // Closer together near the minimum, where the stage numbers climb.
+    std::vector<float> ratios;
+    ratios.reserve(std::size_t(std::max(points, 2)));
+    for (int i = 0; i < std::max(points, 2); ++i) {
+        const double share = double(i) / std::max(points - 1, 1);
+        ratios.push_back(float(curve.low + (curve.high - curve.low) * share * share));
+    }
+    ratios.back() = float(curve.high);
+    // The problem's own reflux ratio among them, so that the curve passes
+    // through its stage numbers.
+    const float ownRatio = curve.problemReflux;
+    if (ownRatio > ratios.front() && ownRatio < ratios.back())
+        ratios.insert(std::lower_bound(ratios.begin(), ratios.end(), ownRatio), ownRatio);
+    curve.points = SweepReflux(problem, ratios);
     return curve;
 }

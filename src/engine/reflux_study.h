@@ -88,7 +88,7 @@ struct RefluxCurve {
     float problemReflux = 0.0f;
     double low = 0.0, high = 0.0;             // drawn
     double whatIfLow = 0.0, whatIfHigh = 0.0; // tried
-    std::vector<RefluxPoint> points;          // evenly spaced over the drawn range
+    std::vector<RefluxPoint> points;          // over the drawn range, closer near its start
 };
 inline constexpr int RefluxCurvePoints = 240;
 RefluxCurve StudyRefluxCurve(const ProblemData &problem, int points = RefluxCurvePoints);

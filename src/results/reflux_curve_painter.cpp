@@ -34,11 +34,16 @@ QString ratioText(double ratio)
     return FormatFixed(float(ratio), 0, 2);
 }
 
+// The top of the stage axis: the most stages needed within the what-if
+// range. Nearer the minimum the counts climb out of the frame towards their
+// asymptote.
 int highestStageCount(const RefluxCurve &curve)
 {
     int highest = curve.limits.minimumStages.value_or(1);
     for (const RefluxPoint &point : curve.points)
-        highest = std::max({highest, point.constantFlowStages.value_or(0), point.exactStages.value_or(0)});
+        if (point.R >= float(curve.whatIfLow))
+            highest =
+                std::max({highest, point.constantFlowStages.value_or(0), point.exactStages.value_or(0)});
     return highest;
 }
 

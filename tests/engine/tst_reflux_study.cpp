@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cstring>
 
 // The design study on the examples: a sweep's numbers are the problem's own
@@ -140,7 +141,9 @@ private slots:
         QVERIFY(curve.low < std::min(*limits.minimumRefluxConstantFlow, *limits.minimumRefluxExact));
         QCOMPARE(curve.whatIfHigh, std::max(5.0 * *curve.minimumReflux, double(curve.problemReflux)));
         QVERIFY(curve.whatIfLow <= std::min(1.05 * *curve.minimumReflux, double(curve.problemReflux)));
-        QCOMPARE(curve.points.size(), std::size_t(RefluxCurvePoints));
+        QCOMPARE(curve.points.size(), std::size_t(RefluxCurvePoints) + 1);
+        QVERIFY(std::any_of(curve.points.begin(), curve.points.end(),
+                            [&](const RefluxPoint &point) { return point.R == curve.problemReflux; }));
         QCOMPARE(double(curve.points.front().R), double(float(curve.low)));
         QCOMPARE(double(curve.points.back().R), double(float(curve.high)));
 
