@@ -70,25 +70,47 @@ int drawCount(QPainter &painter, const ChartAxes &axes, const RefluxCurve &curve
     return stretches;
 }
 
-// A vertical line across the frame at R, its name at the top inside the
-// frame on the given row.
-void markReflux(QPainter &painter, const ChartAxes &axes, double R, const QPen &pen, const QString &name,
-                int row, RefluxCurveDrawing *drawing)
+// A vertical mark across the frame at a reflux ratio, with its name.
+struct RefluxMark {
+    double R;
+    QPen pen;
+    QString name;
+};
+
+// The lines first, the counts over them, then the names on top of all,
+// each on a row of its own at the top of the frame.
+void drawMarkLines(QPainter &painter, const ChartAxes &axes, const QList<RefluxMark> &marks,
+                   RefluxCurveDrawing *drawing)
 {
-    if (!(R >= axes.xLow && R <= axes.xHigh))
-        return;
-    const double x = axes.map(QPointF(R, 0)).x();
-    painter.setPen(pen);
-    painter.drawLine(QPointF(x, axes.frame.top()), QPointF(x, axes.frame.bottom()));
+    for (const RefluxMark &mark : marks) {
+        if (!(mark.R >= axes.xLow && mark.R <= axes.xHigh))
+            continue;
+        const double x = axes.map(QPointF(mark.R, 0)).x();
+        painter.setPen(mark.pen);
+        painter.drawLine(QPointF(x, axes.frame.top()), QPointF(x, axes.frame.bottom()));
+        if (drawing)
+            drawing->markedReflux << mark.R;
+    }
+}
+
+void writeMarkNames(QPainter &painter, const ChartAxes &axes, const QList<RefluxMark> &marks)
+{
     painter.setFont(ChartFont(10, true));
     const QFontMetricsF metrics(painter.font());
-    const double width = metrics.horizontalAdvance(name);
-    const double left = x + 3 + width <= axes.frame.right() ? x + 3 : x - 3 - width;
-    painter.setPen(pen.color());
-    painter.drawText(QPointF(left, axes.frame.top() + 4 + metrics.ascent() + row * (metrics.height() + 1)),
-                     name);
-    if (drawing)
-        drawing->markedReflux << R;
+    for (int row = 0; row < marks.size(); ++row) {
+        const RefluxMark &mark = marks[row];
+        if (!(mark.R >= axes.xLow && mark.R <= axes.xHigh))
+            continue;
+        const double x = axes.map(QPointF(mark.R, 0)).x();
+        const double width = metrics.horizontalAdvance(mark.name);
+        const double left = x + 3 + width <= axes.frame.right() ? x + 3 : x - 3 - width;
+        const QPointF baseline(left, axes.frame.top() + 4 + metrics.ascent() + row * (metrics.height() + 1));
+        painter.fillRect(
+            QRectF(baseline.x() - 1, baseline.y() - metrics.ascent(), width + 2, metrics.height()),
+            QColor(255, 255, 255, 220));
+        painter.setPen(mark.pen.color());
+        painter.drawText(baseline, mark.name);
+    }
 }
 
 // R/Rmin along the top of the frame, and the band designers usually
@@ -207,18 +229,17 @@ void DrawRefluxCurve(QPainter &painter, const QRectF &area, const RefluxCurve &c
                                  QPointF(-6 - metrics.horizontalAdvance(name), metrics.ascent() + 3),
                              name);
         }
-        int row = 0;
+        QList<RefluxMark> marks;
         if (const std::optional<float> &R = curve.limits.minimumRefluxConstantFlow)
-            markReflux(painter, axes, *R, ChartPen(ConstantFlowBlack, 1, Qt::DashLine),
-                       QStringLiteral("Rmin = %1").arg(reflux(*R)), row++, drawing);
+            marks.append({*R, ChartPen(ConstantFlowBlack, 1, Qt::DashLine),
+                          QStringLiteral("Rmin = %1").arg(reflux(*R))});
         if (const std::optional<float> &R = curve.limits.minimumRefluxExact)
-            markReflux(painter, axes, *R, ChartPen(ExactGreen, 1, Qt::DashLine),
-                       QStringLiteral("Rmin = %1").arg(reflux(*R)), row++, drawing);
-        markReflux(painter, axes, curve.problemReflux, ChartPen(OwnRefluxOrange, 2),
-                   QStringLiteral("R задачи"), row++, drawing);
+            marks.append(
+                {*R, ChartPen(ExactGreen, 1, Qt::DashLine), QStringLiteral("Rmin = %1").arg(reflux(*R))});
+        marks.append({curve.problemReflux, ChartPen(OwnRefluxOrange, 2), QStringLiteral("R задачи")});
         if (tried)
-            markReflux(painter, axes, tried->R, ChartPen(TriedRed, 1.5), QStringLiteral("пробное R"), row++,
-                       drawing);
+            marks.append({tried->R, ChartPen(TriedRed, 1.5), QStringLiteral("пробное R")});
+        drawMarkLines(painter, axes, marks, drawing);
 
         painter.setPen(ChartPen(ConstantFlowBlack, 1.5));
         const int constantFlow = drawCount(painter, axes, curve, &RefluxPoint::constantFlowStages);
@@ -230,6 +251,7 @@ void DrawRefluxCurve(QPainter &painter, const QRectF &area, const RefluxCurve &c
         }
         if (tried)
             drawTriedStages(painter, axes, *tried);
+        writeMarkNames(painter, axes, marks);
         painter.restore();
     }
 
