@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <type_traits>
 
 namespace {
 
@@ -90,18 +91,42 @@ std::optional<float> minimumReflux(const RefluxPoint &point)
                : std::nullopt;
 }
 
-void writeRowJson(SweepText &out, const RefluxPoint &point)
+enum class RowFormat { Table, Json };
+
+// One row's fields in the order of the table's columns and of the JSON
+// keys; the minimum reflux ratio of a failed exact count is in the JSON
+// only. The table leaves a field empty where JSON has null.
+void writeRow(SweepText &out, const RefluxPoint *point, RowFormat format)
 {
-    const char *null = "null";
-    out << "{\"R\": ";
-    out.number(point.R, null) << ", \"outcome\": \"" << OutcomeName(point.outcome) << "\", \"cmf_stages\": ";
-    out.number(point.constantFlowStages, null) << ", \"cmf_feed_stage\": ";
-    out.number(point.constantFlowFeedStage, null) << ", \"exact_stages\": ";
-    out.number(point.exactStages, null) << ", \"exact_feed_stage\": ";
-    out.number(point.exactFeedStage, null) << ", \"Qc\": ";
-    out.number(duty(point, point.Qc), null) << ", \"Qw\": ";
-    out.number(duty(point, point.Qw), null) << ", \"min_reflux\": ";
-    out.number(minimumReflux(point), null) << "}";
+    const bool json = format == RowFormat::Json;
+    const char *none = json ? "null" : "";
+    bool first = true;
+    const auto field = [&](const char *key, const auto &value) {
+        if (!first)
+            out << (json ? ", " : "\t");
+        first = false;
+        if (json)
+            out << "\"" << key << "\": ";
+        if (!point)
+            out << key; // the table's header
+        else if constexpr (std::is_same_v<std::decay_t<decltype(value)>, const char *>)
+            out << (json ? "\"" : "") << value << (json ? "\"" : "");
+        else
+            out.number(value, none);
+    };
+    const RefluxPoint row = point ? *point : RefluxPoint();
+    out << (json ? "{" : "");
+    field("R", row.R);
+    field("outcome", OutcomeName(row.outcome));
+    field("cmf_stages", row.constantFlowStages);
+    field("cmf_feed_stage", row.constantFlowFeedStage);
+    field("exact_stages", row.exactStages);
+    field("exact_feed_stage", row.exactFeedStage);
+    field("Qc", duty(row, row.Qc));
+    field("Qw", duty(row, row.Qw));
+    if (json)
+        field("min_reflux", minimumReflux(row));
+    out << (json ? "}" : "\n");
 }
 
 } // namespace
@@ -133,17 +158,9 @@ std::optional<RefluxRange> ParseRefluxRange(const QString &text, QString *error)
 QString SweepTable(const std::vector<RefluxPoint> &points)
 {
     SweepText out(points.size());
-    out << "R\toutcome\tcmf_stages\tcmf_feed_stage\texact_stages\texact_feed_stage\tQc\tQw\n";
-    const char *empty = "";
-    for (const RefluxPoint &point : points) {
-        out.number(point.R, empty) << "\t" << OutcomeName(point.outcome) << "\t";
-        out.number(point.constantFlowStages, empty) << "\t";
-        out.number(point.constantFlowFeedStage, empty) << "\t";
-        out.number(point.exactStages, empty) << "\t";
-        out.number(point.exactFeedStage, empty) << "\t";
-        out.number(duty(point, point.Qc), empty) << "\t";
-        out.number(duty(point, point.Qw), empty) << "\n";
-    }
+    writeRow(out, nullptr, RowFormat::Table);
+    for (const RefluxPoint &point : points)
+        writeRow(out, &point, RowFormat::Table);
     return out.result();
 }
 
@@ -154,7 +171,7 @@ QString SweepJson(const std::vector<RefluxPoint> &points, const RefluxLimits &li
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (i > 0)
             out << ", ";
-        writeRowJson(out, points[i]);
+        writeRow(out, &points[i], RowFormat::Json);
     }
     const char *null = "null";
     out << "], \"min_stages\": ";
