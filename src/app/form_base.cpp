@@ -83,6 +83,14 @@ QRect freeScreenArea(const QWidget *window)
 
 } // namespace
 
+int TitleBarWidth(const QString &title, const QFont &font)
+{
+    constexpr int TitleBarButtonsWidth = 120;
+    QFont titleFont = font;
+    titleFont.setBold(true);
+    return QFontMetrics(titleFont).horizontalAdvance(title) + TitleBarButtonsWidth;
+}
+
 FormBase::FormBase(const QString &designName, QWidget *parent)
     : QWidget(parent, parent ? Qt::Dialog : Qt::Window)
 {
@@ -186,6 +194,9 @@ void FormBase::fitOnScreen()
         client.setWidth(area.width() - margins.left() - margins.right());
     if (placement.fillsHeight)
         client.setHeight(area.height() - margins.top() - margins.bottom());
+    // A caption longer than the design's width widens the window, within
+    // the screen, so that the window manager does not cut it.
+    client.setWidth(std::max(client.width(), TitleBarWidth(windowTitle(), font())));
     const QRect frame = KeptOnScreen(QRect(placement.frameTopLeft, client.grownBy(margins)), area);
     client = frame.size().shrunkBy(margins).expandedTo(minimumSize()).boundedTo(maximumSize());
     fittedMargins = margins;
@@ -203,6 +214,7 @@ bool FormBase::event(QEvent *event)
     const bool handled = QWidget::event(event);
     switch (event->type()) {
     case QEvent::Show:
+    case QEvent::WindowTitleChange:
         fitOnScreen();
         break;
     case QEvent::Move:

@@ -16,6 +16,10 @@ class QPushButton;
 // Screen measures are given in twips; at 96 dpi 15 twips make one pixel.
 inline constexpr int TwipsPerPixel = 15;
 int TwipsToPixels(int twips);
+// The width a window needs to show its whole title: the title in the bold
+// type of title bars and the room the window manager takes for its icon and
+// buttons.
+int TitleBarWidth(const QString &title, const QFont &font);
 int PixelsToTwips(int pixels);
 
 // Colours as the design writes them (blue-green-red byte order).

@@ -61,9 +61,6 @@ void PlaceFrameOnScreen(QWidget &window, QPoint frameTopLeft)
     window.move(x, y);
 }
 
-// Space the window manager takes from a title bar for its icon and buttons.
-constexpr int TitleBarButtonsWidth = 120;
-
 // Wide enough for the whole title and prompt text, and no wider than the
 // screen: a prompt text longer than the screen is wide is wrapped. The
 // dialog's layout sizes it by its contents, so the width goes to the label.
@@ -80,9 +77,7 @@ void FitToTitleAndText(QInputDialog &dialog, const QString &title)
         screen ? screen->availableGeometry().width() - frame.left() - frame.right() : QWIDGETSIZE_MAX;
     const QMargins margins = dialog.layout()->contentsMargins();
     const int besideLabel = margins.left() + margins.right();
-    QFont titleFont = dialog.font();
-    titleFont.setBold(true);
-    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(title) + TitleBarButtonsWidth;
+    const int titleWidth = TitleBarWidth(title, dialog.font());
     if (dialog.sizeHint().width() > widest) {
         label->setWordWrap(true);
         label->setFixedWidth(widest - besideLabel);

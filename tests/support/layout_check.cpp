@@ -175,6 +175,9 @@ QStringList LayoutFaults(const QWidget &window)
                                             .arg(frame.x())
                                             .arg(frame.y())
                                             .arg(size(frame.size())));
+    // The window manager cuts a title wider than its bar.
+    if (frame.width() < std::min(LaptopScreen.width(), TitleBarWidth(window.windowTitle(), window.font())))
+        fault(QStringLiteral("title"), QStringLiteral("\"%1\" is cut").arg(window.windowTitle()));
 
     QList<Piece> pieces;
     for (QWidget *control : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
