@@ -194,9 +194,9 @@ void EquilibriumDataWindow::showTypedTable()
     // Without a crossing of the diagonal, or an azeotrope declared, the
     // student says whether the mixture is azeotropic before the table can be
     // accepted.
-    showAzeotropeButtons(!problem().Equilibrium.Azeotropic);
     clearDrawing();
     ShowEquilibriumControlTable();
+    showAzeotropeButtons(!problem().Equilibrium.Azeotropic);
     show();
 }
 
@@ -253,6 +253,10 @@ void EquilibriumDataWindow::showAzeotropeButtons(bool visible)
 {
     azeotropic->setVisible(visible);
     notAzeotropic->setVisible(visible);
+    // Most mixtures whose curve does not cross the diagonal are not
+    // azeotropic: Enter gives that answer, the other one needs a choice.
+    if (visible)
+        giveFocus(notAzeotropic);
 }
 
 void EquilibriumDataWindow::ShowEquilibriumControlTable()

@@ -167,6 +167,8 @@ private slots:
         QVERIFY(button(form2, 5)->isVisibleTo(form2));
         QVERIFY(!button(form2, 1)->isVisibleTo(form2));
         QVERIFY(qAbs(PixelsToTwips(button(form2, 4)->y()) - (12 * 195 + 1700)) < TwipsPerPixel);
+        // Enter answers what most such curves are: not azeotropic.
+        QCOMPARE(form2->focusWidget(), button(form2, 5));
 
         // "СИСТЕМА НЕ АЗЕОТРОПНА": the verdict buttons appear, coloured.
         QTest::mouseClick(button(form2, 5), Qt::LeftButton);
