@@ -1,7 +1,7 @@
 #include "diagram_window.h"
 
 #include "diagram_export.h"
-#include "post_calculation_actions.h"
+#include "reflux_adoption.h"
 
 #include "app/decimal_spin_box.h"
 #include "app/platform.h"
@@ -408,8 +408,10 @@ void DiagramWindow::Command5_Click()
         if (!R)
             return;
         const DiagramPage page = picture->page();
-        TakeRefluxIntoProblem(GeneralNumberText(*R));
+        if (!TakeRefluxIntoProblem(GeneralNumberText(*R)))
+            return;
         // The diagrams of the new calculation open where the student was.
+        ShowDiagramWindow();
         if (auto *next = FindForm<DiagramWindow>(QStringLiteral("Form50")); next && next != this)
             next->showPage(page);
     });

@@ -6,7 +6,6 @@
 #include "app/flow.h"
 #include "app/platform.h"
 #include "app/window_registry.h"
-#include "input/feed_parameters.h"
 #include "model/problem_data.h"
 
 #include <QPushButton>
@@ -58,28 +57,4 @@ ResultsWindowActions PostCalculationActions()
     actions.endWork = [] { EndProgram(); };
     actions.showDiagrams = [] { ShowDiagramWindow(); };
     return actions;
-}
-
-void TakeRefluxIntoProblem(const QString &typed)
-{
-    ProblemData &data = problem();
-    const int condition = data.Feed.Condition;
-    int parameter = FeedParameterCount(condition);
-    while (parameter > 0 && FeedParameterElement(condition, parameter) != FeedR)
-        --parameter;
-    if (parameter == 0)
-        return;
-    const FeedSpec before = data.Feed;
-    const int verdictBefore = data.BadPointIndex;
-    StoreFeedCorrection(data.Feed, parameter, typed);
-    if (CheckFeedParameters(data) != 0) {
-        data.Feed = before;
-        data.BadPointIndex = verdictBefore;
-        platform().showMessage(
-            QStringLiteral("Флегмовое число"),
-            QStringLiteral("Флегмовое число %1 не принято: оно вне допустимых пределов.").arg(typed));
-        return;
-    }
-    RunCalculation();
-    ShowDiagramWindow();
 }

@@ -12,7 +12,3 @@ ResultsWindowActions PostCalculationActions();
 void PrintResultsOnce(ResultsWindow &window);
 // "Изменение информации": the results window gives way to the change-data menu.
 void LeaveResultsForChangeMenu(ResultsWindow &window);
-// The diagram window's "Принять R в задачу": the reflux ratio typed as on
-// the feed's change road, and the problem calculated again. A ratio the
-// feed check refuses changes nothing.
-void TakeRefluxIntoProblem(const QString &typed);
