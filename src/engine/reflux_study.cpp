@@ -54,9 +54,13 @@ const ProblemData &RefluxCalculator::calculate(float R)
 
 RefluxPoint RefluxCalculator::point(float R)
 {
-    const ProblemData &data = calculate(R);
+    return RefluxPointOf(calculate(R));
+}
+
+RefluxPoint RefluxPointOf(const ProblemData &data)
+{
     RefluxPoint point;
-    point.R = R;
+    point.R = data.Feed.Value[FeedR];
     point.outcome = data.Outcome;
     const bool constantFlowReachedTop = data.Outcome == CalculationOutcome::Complete ||
                                         data.Outcome == CalculationOutcome::ExactRefluxBelowMinimum;
@@ -215,10 +219,11 @@ RefluxCurve StudyRefluxCurve(const ProblemData &problem, int points)
     curve.low = BelowMinimum * std::min(lowestMinimum, curve.whatIfLow);
     curve.high = BeyondWhatIf * curve.whatIfHigh;
     // Closer together near the minimum, where the stage numbers climb.
+    const int count = std::max(points, 2);
     std::vector<float> ratios;
-    ratios.reserve(std::size_t(std::max(points, 2)));
-    for (int i = 0; i < std::max(points, 2); ++i) {
-        const double share = double(i) / std::max(points - 1, 1);
+    ratios.reserve(std::size_t(count));
+    for (int i = 0; i < count; ++i) {
+        const double share = double(i) / (count - 1);
         ratios.push_back(float(curve.low + (curve.high - curve.low) * share * share));
     }
     ratios.back() = float(curve.high);

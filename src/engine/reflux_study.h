@@ -49,6 +49,9 @@ private:
     ProblemData work;
 };
 
+// What a calculation at the reflux ratio in data gives, as a sweep row.
+RefluxPoint RefluxPointOf(const ProblemData &data);
+
 // COUNT reflux ratios evenly spaced from `from` to `to`, both included.
 std::vector<float> EvenlySpacedReflux(double from, double to, int count);
 

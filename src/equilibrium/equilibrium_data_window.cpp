@@ -191,11 +191,11 @@ void EquilibriumDataWindow::showTypedTable()
     placeButtonRow();
     showAcceptButtons(false);
     endOfCorrections->hide();
+    clearDrawing();
+    ShowEquilibriumControlTable();
     // Without a crossing of the diagonal, or an azeotrope declared, the
     // student says whether the mixture is azeotropic before the table can be
     // accepted.
-    clearDrawing();
-    ShowEquilibriumControlTable();
     showAzeotropeButtons(!problem().Equilibrium.Azeotropic);
     show();
 }

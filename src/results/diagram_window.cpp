@@ -206,7 +206,7 @@ void DiagramWindow::arrange()
         button->setGeometry(left, buttonTop, ButtonWidth, ButtonHeight);
         left += ButtonWidth + ButtonGap;
     }
-    arrangeRefluxControls(buttonTop);
+    arrangeRefluxControls(buttonTop, buttonsLeft - ButtonGap);
 
     const int tablesLeft = width() - Margin - TableWidth;
     const int noteTop = buttonTop - Margin - TitleHeight;
@@ -225,9 +225,8 @@ void DiagramWindow::arrange()
 
 // Left to right beneath the y–x diagram: "R =", the box, the slider that
 // takes the room left, R/Rmin and the button that takes R into the problem.
-void DiagramWindow::arrangeRefluxControls(int top)
+void DiagramWindow::arrangeRefluxControls(int top, int right)
 {
-    const int right = width() - Margin - 4 * ButtonWidth - 4 * ButtonGap;
     const int boxHeight = text1->sizeHint().height();
     const int boxTop = top + (ButtonHeight - boxHeight) / 2;
     int left = Margin;
@@ -295,9 +294,18 @@ void DiagramWindow::setUpRefluxControls()
     text1->setRange(curve.whatIfLow, curve.whatIfHigh);
     const double own = std::clamp(double(curve.problemReflux), curve.whatIfLow, curve.whatIfHigh);
     text1->setValue(own);
-    slider1->setValue(
-        int(std::lround((own - curve.whatIfLow) / (curve.whatIfHigh - curve.whatIfLow) * SliderSteps)));
-    label5->setText(QStringLiteral("= %1·Rmin").arg(FormatFixed(float(own / *curve.minimumReflux), 0, 2)));
+    slider1->setValue(sliderPosition(own));
+    showRatio(own);
+}
+
+int DiagramWindow::sliderPosition(double R) const
+{
+    return int(std::lround((R - curve.whatIfLow) / (curve.whatIfHigh - curve.whatIfLow) * SliderSteps));
+}
+
+void DiagramWindow::showRatio(double R)
+{
+    label5->setText(QStringLiteral("= %1·Rmin").arg(FormatFixed(float(R / *curve.minimumReflux), 0, 2)));
 }
 
 void DiagramWindow::sliderMoved(int position)
@@ -315,8 +323,7 @@ void DiagramWindow::refluxTyped(double R)
 {
     {
         const QSignalBlocker quiet(slider1);
-        slider1->setValue(
-            int(std::lround((R - curve.whatIfLow) / (curve.whatIfHigh - curve.whatIfLow) * SliderSteps)));
+        slider1->setValue(sliderPosition(R));
     }
     tryReflux(R);
 }
@@ -325,9 +332,10 @@ void DiagramWindow::tryReflux(double R)
 {
     if (!calculator || !curve.minimumReflux)
         return;
-    tried = calculator->point(float(R));
-    shown = BuildColumnDiagrams(calculator->calculate(float(R)));
-    label5->setText(QStringLiteral("= %1·Rmin").arg(FormatFixed(float(R / *curve.minimumReflux), 0, 2)));
+    const ProblemData &calculated = calculator->calculate(float(R));
+    tried = RefluxPointOf(calculated);
+    shown = BuildColumnDiagrams(calculated);
+    showRatio(R);
     picture->setDiagrams(&shown);
     picture->setStudy(&curve, &*tried);
     fillTables();

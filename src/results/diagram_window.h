@@ -89,13 +89,17 @@ protected:
 private:
     // Places the pieces for the window's size.
     void arrange();
-    void arrangeRefluxControls(int top);
+    // The what-if row at top, from the left edge to right.
+    void arrangeRefluxControls(int top, int right);
     void fillTables();
     void fillTable(QTableWidget *table, const CountSummary &count);
     void saveDiagram(ColumnDiagramKind kind, const QString &title, const QString &fileName);
     // The what-if range on the slider and the spin box, at the problem's own
     // reflux ratio.
     void setUpRefluxControls();
+    int sliderPosition(double R) const;
+    // R as a multiple of the minimum, beside the slider.
+    void showRatio(double R);
     void sliderMoved(int position);
     void refluxTyped(double R);
     // Calculates the copy at R and shows it everywhere.

@@ -54,13 +54,13 @@ int drawCount(QPainter &painter, const ChartAxes &axes, const RefluxCurve &curve
 {
     QList<QPointF> line;
     int stretches = 0;
-    for (std::size_t i = 0; i < curve.points.size(); ++i) {
-        const std::optional<int> &n = curve.points[i].*stages;
+    for (const RefluxPoint &point : curve.points) {
+        const std::optional<int> &n = point.*stages;
         if (!n) {
             line << QPointF(qQNaN(), qQNaN());
             continue;
         }
-        const double R = curve.points[i].R;
+        const double R = point.R;
         if (!line.isEmpty() && IsFinitePoint(line.last()))
             line << QPointF(R, line.last().y());
         line << QPointF(R, *n);
