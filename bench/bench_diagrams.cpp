@@ -4,11 +4,10 @@
 // that a what-if change can redraw while the student drags. The problems:
 // a short column, a long exact count, and a pinch of 300 stages.
 #include "../tests/engine/benzene_toluene_problem.h"
-
+#include "diagrams/column_diagram_painter.h"
+#include "diagrams/reflux_curve_painter.h"
 #include "engine/calculation.h"
 #include "engine/reflux_study.h"
-#include "results/column_diagram_painter.h"
-#include "results/reflux_curve_painter.h"
 
 #include <QGuiApplication>
 #include <QImage>

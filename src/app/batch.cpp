@@ -1,15 +1,14 @@
 #include "batch.h"
-
 #include "command_line.h"
 #include "reflux_sweep_output.h"
 #include "report_file.h"
 #include "results_json.h"
-#include "system_clock.h"
 
 #include "engine/calculation.h"
 #include "engine/problem_file.h"
 #include "model/problem_data.h"
-#include "results/report/report.h"
+#include "report/report.h"
+#include "ui/system_clock.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include "picture_format.h"
+#include "diagrams/picture_format.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,10 @@
-#include "flow.h"
 #include "start_screen.h"
 
 #include "engine/road_steps.h"
 #include "engine/thermal_tables.h"
+#include "equilibrium/equilibrium_screens.h"
+#include "input/input_screens.h"
+#include "results/results_screens.h"
 
 namespace {
 

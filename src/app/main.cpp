@@ -2,11 +2,12 @@
 #include "command_line.h"
 #include "problem_files.h"
 #include "problem_keeper.h"
-#include "qt_platform.h"
+#include "shell.h"
 #include "start_screen.h"
-#include "window_registry.h"
 
-#include "results/diagram_export.h"
+#include "diagrams/diagram_export.h"
+#include "ui/form_base.h"
+#include "ui/qt_platform.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -76,7 +77,9 @@ int main(int argc, char *argv[])
     InstallRussianTranslation();
 
     QtPlatform desktop;
+    desktop.setWindowCloser(CloseAllForms);
     setPlatform(&desktop);
+    InstallShell();
 
     KeepProblemsIn(ProblemFolder());
 

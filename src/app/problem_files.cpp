@@ -1,11 +1,10 @@
 #include "problem_files.h"
-
-#include "flow.h"
-#include "platform.h"
+#include "first_road.h"
 #include "problem_keeper.h"
 
 #include "engine/problem_file.h"
 #include "model/problem_data.h"
+#include "ui/platform.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +21,7 @@ QString saveFilter()
     return QStringLiteral("Задачи Тарелин-7 (*.%1)").arg(ProblemFileSuffix);
 }
 
-QString fileName(const QString &path)
+QString quotedFileName(const QString &path)
 {
     return QStringLiteral("«%1»").arg(QFileInfo(path).fileName());
 }
@@ -68,7 +67,7 @@ QString FileNamePart(const QString &text)
 
 QString WriteFailureText(const QString &path, const FileWriteResult &result)
 {
-    const QString file = fileName(path);
+    const QString file = quotedFileName(path);
     const QString folder =
         QStringLiteral("«%1»").arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     switch (result.fault) {
@@ -94,7 +93,7 @@ bool OpenProblemFile(const QString &path)
     if (!result.opens) {
         platform().showMessage(
             QStringLiteral("Задача не открыта"),
-            QStringLiteral("Файл %1 не открыт:\n%2.").arg(fileName(path), result.russianError));
+            QStringLiteral("Файл %1 не открыт:\n%2.").arg(quotedFileName(path), result.russianError));
         return false;
     }
     problem() = opened;
@@ -140,7 +139,7 @@ void SaveProblemAs()
     saveFolder() = QFileInfo(path).absolutePath();
     platform().showMessage(QStringLiteral("Задача сохранена"),
                            QStringLiteral("Задача сохранена в файле %1 в папке «%2».")
-                               .arg(fileName(path), QDir::toNativeSeparators(saveFolder())));
+                               .arg(quotedFileName(path), QDir::toNativeSeparators(saveFolder())));
 }
 
 void OfferToContinueLastProblem()
@@ -155,13 +154,13 @@ void OfferToContinueLastProblem()
         platform().showMessage(
             QStringLiteral("Задача не открыта"),
             QStringLiteral("Последняя задача не закончена, но её файл %1 не открывается:\n%2.")
-                .arg(fileName(path), result.russianError));
+                .arg(quotedFileName(path), result.russianError));
         return;
     }
     const QString question =
         QStringLiteral("Работа с последней задачей не закончена:\n%1.\n\nПродолжить её?\n\n"
                        "«Нет» - начать новую задачу; файл прежней останется в папке задач (%2).")
-            .arg(problemDescription(last), fileName(path));
+            .arg(problemDescription(last), quotedFileName(path));
     if (!platform().askYesNo(QStringLiteral("Незаконченная задача"), question, Answer::No)) {
         ForgetLastUnfinishedProblem();
         return;

@@ -1,10 +1,9 @@
 #include "problem_keeper.h"
-
-#include "platform.h"
 #include "problem_files.h"
 
 #include "engine/problem_file.h"
 #include "engine/road_steps.h"
+#include "ui/platform.h"
 
 #include <QDateTime>
 #include <QDir>

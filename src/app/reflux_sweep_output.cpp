@@ -1,5 +1,4 @@
 #include "reflux_sweep_output.h"
-
 #include "results_json.h"
 
 #include "model/text.h"
@@ -27,7 +26,7 @@ template <typename Number> std::optional<Number> wholeNumber(const QString &text
     return number;
 }
 
-std::optional<RefluxRange> refused(QString *error, const QString &why)
+std::optional<RefluxRange> refusedRange(QString *error, const QString &why)
 {
     if (error)
         *error = QStringLiteral("--sweep-reflux FROM:TO:COUNT: %1").arg(why);
@@ -48,7 +47,7 @@ public:
     }
     // A stored single that reads back as the very same single; "null" for
     // infinity or NaN, which JSON does not have.
-    SweepText &number(float value, const char *none)
+    SweepText &numberOrNone(float value, const char *none)
     {
         if (!std::isfinite(value))
             return *this << none;
@@ -57,7 +56,7 @@ public:
         text.append(buffer, written.ptr);
         return *this;
     }
-    SweepText &number(const std::optional<int> &value, const char *none)
+    SweepText &numberOrNone(const std::optional<int> &value, const char *none)
     {
         if (!value)
             return *this << none;
@@ -66,9 +65,9 @@ public:
         text.append(buffer, written.ptr);
         return *this;
     }
-    SweepText &number(const std::optional<float> &value, const char *none)
+    SweepText &numberOrNone(const std::optional<float> &value, const char *none)
     {
-        return value ? number(*value, none) : *this << none;
+        return value ? numberOrNone(*value, none) : *this << none;
     }
     QString result() const { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
@@ -112,7 +111,7 @@ void writeRow(SweepText &out, const RefluxPoint *point, RowFormat format)
         else if constexpr (std::is_same_v<std::decay_t<decltype(value)>, const char *>)
             out << (json ? "\"" : "") << value << (json ? "\"" : "");
         else
-            out.number(value, none);
+            out.numberOrNone(value, none);
     };
     const RefluxPoint row = point ? *point : RefluxPoint();
     out << (json ? "{" : "");
@@ -135,23 +134,23 @@ std::optional<RefluxRange> ParseRefluxRange(const QString &text, QString *error)
 {
     const QStringList parts = text.split(u':');
     if (parts.size() != 3)
-        return refused(error,
-                       QStringLiteral("three fields separated by colons expected, not \"%1\"").arg(text));
+        return refusedRange(
+            error, QStringLiteral("three fields separated by colons expected, not \"%1\"").arg(text));
     const std::optional<double> from = wholeNumber<double>(parts[0]);
     const std::optional<double> to = wholeNumber<double>(parts[1]);
     const std::optional<int> count = wholeNumber<int>(parts[2]);
     if (!from || !std::isfinite(*from))
-        return refused(error, QStringLiteral("FROM is not a number: \"%1\"").arg(parts[0]));
+        return refusedRange(error, QStringLiteral("FROM is not a number: \"%1\"").arg(parts[0]));
     if (!to || !std::isfinite(float(*to)))
-        return refused(error, QStringLiteral("TO is not a number: \"%1\"").arg(parts[1]));
+        return refusedRange(error, QStringLiteral("TO is not a number: \"%1\"").arg(parts[1]));
     if (!count)
-        return refused(error, QStringLiteral("COUNT is not a whole number: \"%1\"").arg(parts[2]));
+        return refusedRange(error, QStringLiteral("COUNT is not a whole number: \"%1\"").arg(parts[2]));
     if (!(*from > 0.0) || !(float(*from) > 0.0f))
-        return refused(error, QStringLiteral("FROM must be greater than 0"));
+        return refusedRange(error, QStringLiteral("FROM must be greater than 0"));
     if (!(float(*from) < float(*to)))
-        return refused(error, QStringLiteral("FROM must be less than TO"));
+        return refusedRange(error, QStringLiteral("FROM must be less than TO"));
     if (*count < 2 || *count > MaxSweepPoints)
-        return refused(error, QStringLiteral("COUNT must be from 2 to %1").arg(MaxSweepPoints));
+        return refusedRange(error, QStringLiteral("COUNT must be from 2 to %1").arg(MaxSweepPoints));
     return RefluxRange{*from, *to, *count};
 }
 
@@ -175,8 +174,8 @@ QString SweepJson(const std::vector<RefluxPoint> &points, const RefluxLimits &li
     }
     const char *null = "null";
     out << "], \"min_stages\": ";
-    out.number(limits.minimumStages, null) << ", \"min_reflux_cmf\": ";
-    out.number(limits.minimumRefluxConstantFlow, null) << ", \"min_reflux_exact\": ";
-    out.number(limits.minimumRefluxExact, null) << "}\n";
+    out.numberOrNone(limits.minimumStages, null) << ", \"min_reflux_cmf\": ";
+    out.numberOrNone(limits.minimumRefluxConstantFlow, null) << ", \"min_reflux_exact\": ";
+    out.numberOrNone(limits.minimumRefluxExact, null) << "}\n";
     return out.result();
 }

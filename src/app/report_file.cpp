@@ -1,8 +1,7 @@
 #include "report_file.h"
 
-#include "page_printer.h"
-
-#include "results/report/report.h"
+#include "report/report.h"
+#include "ui/page_printer.h"
 
 #include <QFile>
 #include <QGuiApplication>

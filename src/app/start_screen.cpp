@@ -1,13 +1,13 @@
 #include "start_screen.h"
-
-#include "flow.h"
-#include "platform.h"
+#include "first_road.h"
 #include "problem_files.h"
 #include "problem_keeper.h"
-#include "prompts.h"
 
+#include "equilibrium/equilibrium_screens.h"
 #include "model/problem_data.h"
 #include "model/text.h"
+#include "ui/platform.h"
+#include "ui/prompts.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "form_base.h"
-
 #include "model/problem_data.h"
+#include "ui/form_base.h"
 
 #include <QImage>
 

@@ -1,12 +1,11 @@
 #include "equilibrium_table.h"
 
 #include "model/text.h"
+#include "model/typed_value.h"
 
 #include <utility>
 
 namespace {
-
-const QString Unknown = QStringLiteral("???");
 
 bool outsideFraction(float value)
 {
@@ -65,11 +64,11 @@ void SortEquilibriumTable(ProblemData &data)
     // Absolute zero itself is no boiling temperature, hence the "<=".
     for (int i = 1; i <= table.N; ++i) {
         if (outsideFraction(table.X[i]))
-            table.XText[i] = Unknown;
+            table.XText[i] = RefusedValueText;
         if (outsideFraction(table.Y[i]))
-            table.YText[i] = Unknown;
+            table.YText[i] = RefusedValueText;
         if (table.T[i] > 400.0f || table.T[i] <= -273.0f)
-            table.TText[i] = Unknown;
+            table.TText[i] = RefusedValueText;
     }
 }
 
@@ -81,7 +80,7 @@ bool DetectAzeotrope(ProblemData &data)
     // refused at entry reads as 0 and would fake a crossing of the diagonal.
     int previous = 0;
     for (int i = 1; i <= table.N; ++i) {
-        if (table.XText[i] == Unknown || table.YText[i] == Unknown)
+        if (table.XText[i] == RefusedValueText || table.YText[i] == RefusedValueText)
             continue;
         const double x = table.X[i], y = table.Y[i];
         if (x > y) {
@@ -133,7 +132,8 @@ int CheckEquilibriumTable(ProblemData &data)
 
     // Values refused at entry are reported before any numeric rule.
     for (int i = 1; i <= table.N; ++i)
-        if (table.XText[i] == Unknown || table.YText[i] == Unknown || table.TText[i] == Unknown)
+        if (table.XText[i] == RefusedValueText || table.YText[i] == RefusedValueText ||
+            table.TText[i] == RefusedValueText)
             return fail(i);
 
     for (int i = 1; i <= table.N; ++i)
@@ -142,7 +142,7 @@ int CheckEquilibriumTable(ProblemData &data)
 
     // A refused azeotrope composition is held as "???" with the number 0,
     // which lies inside 0..1: the text tells that it is missing.
-    if (table.Azeotropic && (outsideFraction(table.AzeotropeX) || table.AzeotropeXText == Unknown))
+    if (table.Azeotropic && (outsideFraction(table.AzeotropeX) || table.AzeotropeXText == RefusedValueText))
         return fail(table.N + 1);
 
     if (declaredAzeotropeContradicted(table))

@@ -1,9 +1,9 @@
 #include "feed_checks.h"
-
 #include "feed_derivations.h"
 #include "properties.h"
 
 #include "model/text.h"
+#include "model/typed_value.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ public:
     {
         const std::span<const int> elements = FeedParameterElements(condition);
         for (std::size_t i = 0; i < elements.size(); ++i)
-            if (!require(int(i) + 1, data.Feed.Text[elements[i]] != u"???"))
+            if (!require(int(i) + 1, data.Feed.Text[elements[i]] != RefusedValueText))
                 return true;
         return false;
     }

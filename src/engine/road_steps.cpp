@@ -1,8 +1,7 @@
 #include "road_steps.h"
-
-#include "engine/equilibrium_table.h"
-#include "engine/feed_checks.h"
-#include "engine/thermal_tables.h"
+#include "equilibrium_table.h"
+#include "feed_checks.h"
+#include "thermal_tables.h"
 
 RoadStep NextRoadStep(const ProblemData &data, RoadStep step)
 {

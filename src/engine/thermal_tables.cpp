@@ -1,5 +1,7 @@
 #include "thermal_tables.h"
 
+#include "model/typed_value.h"
+
 #include <utility>
 
 // All four tables are kept in ascending order of their argument by the same
@@ -33,7 +35,7 @@ bool Outside(float value, float low, float high)
 // ranges hold: its text tells that it is missing.
 bool Refused(const QString &first, const QString &second)
 {
-    return first == u"???" || second == u"???";
+    return first == RefusedValueText || second == RefusedValueText;
 }
 
 } // namespace

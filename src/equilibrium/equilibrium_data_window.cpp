@@ -1,16 +1,16 @@
 #include "equilibrium_data_window.h"
-
 #include "equilibrium_editor.h"
+#include "equilibrium_screens.h"
 #include "equilibrium_values.h"
 
-#include "app/flow.h"
-#include "app/platform.h"
-#include "app/problem_keeper.h"
-#include "app/prompts.h"
-#include "app/window_registry.h"
 #include "engine/equilibrium_table.h"
 #include "model/problem_data.h"
 #include "model/text.h"
+#include "ui/form_base.h"
+#include "ui/platform.h"
+#include "ui/problem_keeping.h"
+#include "ui/prompts.h"
+#include "ui/roads.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -178,7 +178,7 @@ void EquilibriumDataWindow::enterData()
 
     SortEquilibriumTable(data);
     DetectAzeotrope(data);
-    DataSetTyped({RoadSet::Equilibrium});
+    keeping().dataSetTyped({RoadSet::Equilibrium});
     showTypedTable();
 }
 
@@ -315,7 +315,7 @@ void EquilibriumDataWindow::Command1_Click()
     ProblemData &data = problem();
     CheckEquilibriumTable(data);
     if (!data.Equilibrium.CheckFailed) {
-        accept();
+        acceptTable();
         return;
     }
     platform().beep();
@@ -350,14 +350,14 @@ void EquilibriumDataWindow::highlightBadLine()
     highlight->raise();
 }
 
-void EquilibriumDataWindow::accept()
+void EquilibriumDataWindow::acceptTable()
 {
     if (currentRoad == EquilibriumRoad::FirstEntry) {
         // The next window closes every other window as it opens.
         unload();
         if (FormBase *editor = FindForm(QStringLiteral("Form4")))
             editor->unload();
-        ContinueFirstRoad({RoadSet::Equilibrium});
+        roads().continueFirstRoad({RoadSet::Equilibrium});
         return;
     }
     unload();
@@ -435,4 +435,13 @@ EquilibriumDataWindow *EquilibriumDataWindowOf(EquilibriumRoad road)
     if (auto *window = FindForm<EquilibriumDataWindow>(name))
         return window;
     return new EquilibriumDataWindow(road);
+}
+
+void ShowFaultyEquilibriumTable(EquilibriumRoad road)
+{
+    EquilibriumDataWindow *window = EquilibriumDataWindowOf(road);
+    for (FormBase *form : LoadedForms())
+        if (form != window)
+            form->unload();
+    window->showAfterFaultyCorrection();
 }

@@ -2,7 +2,7 @@
 
 #include "equilibrium_screens.h"
 
-#include "app/form_base.h"
+#include "ui/form_base.h"
 
 class QLabel;
 class QListWidget;
@@ -62,7 +62,7 @@ private:
     void askAzeotropeComposition();
     void highlightBadLine();
     void openCorrection();
-    void accept();
+    void acceptTable();
 
     EquilibriumRoad currentRoad;
     QListWidget *list = nullptr;
@@ -78,3 +78,8 @@ private:
 
 // The data window of a road, loaded when it is not.
 EquilibriumDataWindow *EquilibriumDataWindowOf(EquilibriumRoad road);
+
+// The control table of a road after a correction in the editor that fails
+// the check: every other window closes, and the verdict leads back to the
+// editor.
+void ShowFaultyEquilibriumTable(EquilibriumRoad road);

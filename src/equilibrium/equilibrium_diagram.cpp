@@ -1,7 +1,7 @@
 #include "equilibrium_diagram.h"
 
-#include "app/form_base.h"
 #include "model/text.h"
+#include "ui/look.h"
 
 #include <QFontMetrics>
 #include <QPainter>

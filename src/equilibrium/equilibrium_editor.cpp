@@ -1,16 +1,15 @@
 #include "equilibrium_editor.h"
-
-#include "equilibrium_data_window.h"
 #include "equilibrium_values.h"
 
-#include "app/decimal_point_keys.h"
-#include "app/flow.h"
-#include "app/platform.h"
-#include "app/prompts.h"
-#include "app/window_registry.h"
 #include "engine/equilibrium_table.h"
 #include "model/problem_data.h"
 #include "model/text.h"
+#include "model/typed_value.h"
+#include "ui/decimal_point_keys.h"
+#include "ui/form_base.h"
+#include "ui/platform.h"
+#include "ui/prompts.h"
+#include "ui/roads.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +19,12 @@
 #include <QPushButton>
 
 namespace {
+
+EquilibriumEditorExits &installedExits()
+{
+    static EquilibriumEditorExits current;
+    return current;
+}
 
 constexpr int WindowLeft = 10, WindowTop = 5, WindowWidth = 14000, WindowHeight = 10000;
 // A click within this many pixels of a point's marker picks the point.
@@ -343,7 +348,7 @@ void EquilibriumEditor::Text1_Enter()
         if (!(table.AzeotropeX > 0.0f && table.AzeotropeX < 1.0f)) {
             platform().beep();
             table.AzeotropeX = 0.0f;
-            table.AzeotropeXText = QStringLiteral("???");
+            table.AzeotropeXText = RefusedValueText;
         }
     }
     closeCell();
@@ -423,21 +428,17 @@ void EquilibriumEditor::Command1_Click()
     unload();
     if (data.Equilibrium.CheckFailed) {
         // The control table shows the verdict and leads back here.
-        EquilibriumDataWindow *window = EquilibriumDataWindowOf(currentRoad);
-        for (FormBase *form : LoadedForms())
-            if (form != window)
-                form->unload();
-        window->showAfterFaultyCorrection();
+        installedExits().showFaultyTable(currentRoad);
         return;
     }
     if (currentRoad == EquilibriumRoad::FirstEntry) {
         if (FormBase *window = FindForm(QStringLiteral("Form2")))
             window->unload();
-        ContinueFirstRoad({RoadSet::Equilibrium});
+        roads().continueFirstRoad({RoadSet::Equilibrium});
         return;
     }
     CloseAllForms();
-    ShowChangeDataMenu();
+    roads().showChangeDataMenu();
 }
 
 void EquilibriumEditor::Command2_Click()
@@ -491,7 +492,12 @@ void EquilibriumEditor::Command6_Click()
 void EquilibriumEditor::Command7_Click()
 {
     unload();
-    EnterNewEquilibriumData();
+    installedExits().enterNewTable();
+}
+
+void InstallEquilibriumEditorExits(EquilibriumEditorExits exits)
+{
+    installedExits() = std::move(exits);
 }
 
 EquilibriumEditor *OpenEquilibriumEditorOn(EquilibriumRoad road)

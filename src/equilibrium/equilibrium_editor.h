@@ -3,7 +3,9 @@
 #include "equilibrium_diagram.h"
 #include "equilibrium_screens.h"
 
-#include "app/form_base.h"
+#include "ui/form_base.h"
+
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -83,3 +85,13 @@ private:
 
 // Draws and shows the editor of a road, loading it when it is not.
 EquilibriumEditor *OpenEquilibriumEditorOn(EquilibriumRoad road);
+
+// Where the editor leads on to screens of the data window: back to the
+// control table of its road after a correction that fails the check, and to
+// a new table typed on the change road. Installed with the equilibrium
+// screens (equilibrium_screens.h).
+struct EquilibriumEditorExits {
+    std::function<void(EquilibriumRoad road)> showFaultyTable;
+    std::function<void()> enterNewTable;
+};
+void InstallEquilibriumEditorExits(EquilibriumEditorExits exits);

@@ -2,8 +2,12 @@
 #include "equilibrium_editor.h"
 #include "equilibrium_screens.h"
 
-#include "app/flow.h"
-#include "app/window_registry.h"
+#include "ui/form_base.h"
+
+void InstallEquilibriumScreens()
+{
+    InstallEquilibriumEditorExits({ShowFaultyEquilibriumTable, EnterNewEquilibriumData});
+}
 
 void PrepareEquilibriumWindow()
 {

@@ -1,8 +1,9 @@
 #pragma once
 
-// The equilibrium screens as the other screens reach them. The first-entry
-// road starts with PrepareEquilibriumWindow and EnterEquilibriumData of
-// app/flow.h.
+// The equilibrium screens as the other screens and the shell reach them.
+
+// Ties the equilibrium screens to each other; run once with the shell.
+void InstallEquilibriumScreens();
 
 // The two roads through the equilibrium screens: the first entry (Form2,
 // Form3, Form4, Form5) and the change of data after a calculation (Form26,
@@ -20,3 +21,15 @@ void OpenEquilibriumChangeEditor();
 // A completely new table typed on Form26 (the change road), ending with its
 // control table.
 void EnterNewEquilibriumData();
+
+// Loads the data-entry window Form2 with its caption "   ВВОД ИСХОДНОЙ
+// ИНФОРМАЦИИ", its buttons, list and labels hidden, and shows it over the
+// start screen while the identity is asked.
+void PrepareEquilibriumWindow();
+
+// Equilibrium data entry on Form2, right after the identity prompts.
+void EnterEquilibriumData();
+
+// The control table Form2 of a table typed earlier (a problem opened from a
+// file), shown as right after its last value was typed.
+void ShowTypedEquilibriumTable();

@@ -1,27 +1,26 @@
 #include "equilibrium_values.h"
 
-#include "app/platform.h"
-#include "app/typed_point_value.h"
 #include "model/problem_data.h"
 #include "model/text.h"
+#include "ui/typed_point_value.h"
 
 namespace {
 
 struct ValueSlot {
     QString &text;
     float &number;
-    float low, high;
+    ValueRange range;
 };
 
 ValueSlot slotOf(EquilibriumTable &table, int i, int column)
 {
     switch (column) {
     case XColumn:
-        return {table.XText[i], table.X[i], 0.0f, 1.0f};
+        return {table.XText[i], table.X[i], MoleFractionRange};
     case YColumn:
-        return {table.YText[i], table.Y[i], 0.0f, 1.0f};
+        return {table.YText[i], table.Y[i], MoleFractionRange};
     default:
-        return {table.TText[i], table.T[i], -273.0f, 400.0f};
+        return {table.TText[i], table.T[i], EquilibriumTemperatureRange};
     }
 }
 
@@ -30,13 +29,7 @@ ValueSlot slotOf(EquilibriumTable &table, int i, int column)
 void StoreEquilibriumValue(ProblemData &data, int i, int column, const QString &typed)
 {
     ValueSlot slot = slotOf(data.Equilibrium, i, column);
-    if (!StoreTypedPointValue(typed, slot.text, slot.number))
-        return;
-    if (slot.number > slot.high || slot.number < slot.low) {
-        platform().beep();
-        slot.text = RefusedValueText;
-        slot.number = 0.0f;
-    }
+    StoreTypedPointValue(typed, slot.range, slot.text, slot.number);
 }
 
 void RereadEquilibriumPoint(ProblemData &data, int i)

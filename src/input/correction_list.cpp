@@ -1,7 +1,7 @@
 #include "correction_list.h"
 
-#include "app/form_base.h"
-#include "app/list_box.h"
+#include "ui/form_base.h"
+#include "ui/list_box.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,13 +1,12 @@
 #include "feed_condition_menu.h"
-
 #include "feed_parameter_screen.h"
+#include "input_screens.h"
 
-#include "app/flow.h"
-#include "app/platform.h"
-#include "app/window_registry.h"
 #include "engine/feed_checks.h"
 #include "equilibrium/equilibrium_diagram.h"
 #include "equilibrium/equilibrium_screens.h"
+#include "ui/form_base.h"
+#include "ui/platform.h"
 
 #include <QLabel>
 #include <QPainter>

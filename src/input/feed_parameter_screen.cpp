@@ -1,10 +1,11 @@
 #include "feed_parameter_screen.h"
+#include "input_screens.h"
 
-#include "app/flow.h"
-#include "app/platform.h"
-#include "app/problem_keeper.h"
-#include "app/prompts.h"
-#include "app/window_registry.h"
+#include "ui/form_base.h"
+#include "ui/platform.h"
+#include "ui/problem_keeping.h"
+#include "ui/prompts.h"
+#include "ui/roads.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -110,7 +111,7 @@ void FeedParameterScreen::enterParameters(int condition)
         list->scrollToBottom();
     }
     CopyFeedEntries(feed);
-    DataSetTyped({RoadSet::Feed});
+    keeping().dataSetTyped({RoadSet::Feed});
     showTypedParameters();
 }
 
@@ -178,9 +179,9 @@ void FeedParameterScreen::acceptOrReport()
         hide();
         unload();
         if (feedRoad == FeedRoad::FirstEntry)
-            ContinueFirstRoad({RoadSet::Feed});
+            roads().continueFirstRoad({RoadSet::Feed});
         else
-            ShowChangeDataMenu();
+            roads().showChangeDataMenu();
         return;
     }
     platform().beep();

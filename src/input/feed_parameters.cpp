@@ -1,8 +1,8 @@
 #include "feed_parameters.h"
 
-#include "app/typed_point_value.h"
 #include "engine/feed_checks.h"
 #include "model/text.h"
+#include "ui/typed_point_value.h"
 
 #include <array>
 

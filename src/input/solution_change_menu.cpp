@@ -1,15 +1,14 @@
 #include "solution_change_menu.h"
-
-#include "change_roads.h"
+#include "input_screens.h"
 #include "solution_change_tables.h"
 #include "thermal_data_set.h"
 #include "thermal_prompts.h"
 
-#include "app/flow.h"
-#include "app/platform.h"
-#include "app/prompts.h"
-#include "app/window_registry.h"
 #include "engine/thermal_tables.h"
+#include "ui/form_base.h"
+#include "ui/platform.h"
+#include "ui/prompts.h"
+#include "ui/roads.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -114,7 +113,7 @@ void SolutionChangeMenu::leaveToChangeDataMenu()
 {
     unload();
     CloseOtherForms();
-    ShowChangeDataMenu();
+    roads().showChangeDataMenu();
 }
 
 // The temperatures as they stand, with one button to add a temperature while

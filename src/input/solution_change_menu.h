@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form_base.h"
 #include "model/problem_data.h"
+#include "ui/form_base.h"
 
 class QLabel;
 class QListWidget;

@@ -1,8 +1,8 @@
 #include "solution_change_tables.h"
 
-#include "app/flow.h"
-#include "app/platform.h"
-#include "app/window_registry.h"
+#include "ui/form_base.h"
+#include "ui/platform.h"
+#include "ui/roads.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -43,7 +43,7 @@ void BackToChangeDataMenu(ThermalTableScreen &screen)
 {
     screen.unload();
     CloseOtherForms();
-    ShowChangeDataMenu();
+    roads().showChangeDataMenu();
 }
 
 TableScreenRoad ChangeRoad(const QString &errorOnAccept, const QString &errorOnEndOfCorrections)
@@ -138,7 +138,7 @@ void SolutionTableChoiceScreen::Command1_Click(int index)
             button->hide();
         clearDrawing();
         showCorrectionList(j, ListOrigin::ChangeButton);
-        heading->setText(dataSet().text(problem(), j, QString::fromUtf8(CorrectedTableHeading)));
+        heading->setText(dataSet().filledText(problem(), j, QString::fromUtf8(CorrectedTableHeading)));
         heading->show();
     });
 }

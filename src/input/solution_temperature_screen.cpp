@@ -1,16 +1,15 @@
 #include "solution_temperature_screen.h"
-
 #include "thermal_data_set.h"
 #include "thermal_flow.h"
 #include "thermal_prompts.h"
 #include "thermal_table_screen.h"
 
-#include "app/flow.h"
-#include "app/platform.h"
-#include "app/problem_keeper.h"
-#include "app/prompts.h"
 #include "engine/thermal_tables.h"
 #include "model/text.h"
+#include "ui/platform.h"
+#include "ui/problem_keeping.h"
+#include "ui/prompts.h"
+#include "ui/roads.h"
 
 #include <QDir>
 #include <QIcon>
@@ -139,7 +138,7 @@ void SolutionTemperatureScreen::enterTemperatures()
     for (int j = 1; j <= Set().NT; ++j)
         promptTemperature(j);
     SortSolutionTemperatures(problem());
-    DataSetTyped({RoadSet::SolutionTemperatures});
+    keeping().dataSetTyped({RoadSet::SolutionTemperatures});
 
     for (int j = 1; j <= Set().NT; ++j)
         printAt(4000, Row * j + 1210, SolutionTemperatureLine(problem(), j));
@@ -153,7 +152,7 @@ void SolutionTemperatureScreen::enterTemperatures()
 
 void SolutionTemperatureScreen::Command3_Click()
 {
-    RunHandler([] { ContinueFirstRoad({RoadSet::SolutionTemperatures}); });
+    RunHandler([] { roads().continueFirstRoad({RoadSet::SolutionTemperatures}); });
 }
 
 void SolutionTemperatureScreen::Command5_Click()

@@ -2,7 +2,7 @@
 
 #include "correction_list.h"
 
-#include "app/form_base.h"
+#include "ui/form_base.h"
 
 class QLabel;
 class QListWidget;

@@ -1,11 +1,10 @@
 #include "thermal_change_roads.h"
-
-#include "change_roads.h"
+#include "input_screens.h"
 #include "thermal_table_screen.h"
 
-#include "app/flow.h"
-#include "app/window_registry.h"
 #include "model/problem_data.h"
+#include "ui/form_base.h"
+#include "ui/roads.h"
 
 #include <QLabel>
 
@@ -93,7 +92,7 @@ void BackToChangeDataMenu(ThermalTableScreen &screen)
 {
     screen.unload();
     CloseOtherForms();
-    ShowChangeDataMenu();
+    roads().showChangeDataMenu();
 }
 
 TableScreenRoad ChangeRoad(const QString &errorOnAccept, const QString &errorOnEndOfCorrections,
@@ -137,9 +136,9 @@ void OpenCorrectionList(ThermalTableScreen &screen, int sub, const ThermalDataSe
                         const QString &caption, const QString &heading)
 {
     screen.showCorrectionList(sub, ListOrigin::ChangeMenu, &openingList);
-    screen.setWindowTitle(screen.dataSet().text(problem(), sub, caption));
+    screen.setWindowTitle(screen.dataSet().filledText(problem(), sub, caption));
     auto *label = screen.findChild<QLabel *>(QStringLiteral("Label1"));
-    label->setText(screen.dataSet().text(problem(), sub, heading));
+    label->setText(screen.dataSet().filledText(problem(), sub, heading));
     label->show();
 }
 

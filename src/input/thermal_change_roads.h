@@ -6,7 +6,7 @@
 // mixing), Form36 (vapour heat capacities) and Form39 (heats of
 // vaporization). The screens are opened by the change-data menu through
 // OpenMixingHeatChange, OpenVaporHeatCapacityChange and
-// OpenVaporizationHeatChange (change_roads.h).
+// OpenVaporizationHeatChange (input_screens.h).
 const ThermalDataSet &MixingHeatChangeDataSet();
 const ThermalDataSet &VaporHeatCapacityChangeDataSet();
 const ThermalDataSet &VaporizationHeatChangeDataSet();

@@ -1,8 +1,8 @@
 #include "thermal_data_set.h"
 
-#include "app/typed_point_value.h"
 #include "engine/thermal_tables.h"
 #include "model/text.h"
+#include "ui/typed_point_value.h"
 
 void PointTable::storeArgument(int point, const QString &typed) const
 {
@@ -62,12 +62,12 @@ QString ThermalDataSet::pointLine(ProblemData &data, int sub, int point) const
 QStringList ThermalDataSet::pointLines(ProblemData &data, int sub) const
 {
     QStringList lines;
-    for (int i = 1; i <= table(data, sub).size(); ++i)
+    for (int i = 1; i <= table(data, sub).pointCount(); ++i)
         lines << pointLine(data, sub, i);
     return lines;
 }
 
-QString ThermalDataSet::text(const ProblemData &data, int sub, const QString &pattern) const
+QString ThermalDataSet::filledText(const ProblemData &data, int sub, const QString &pattern) const
 {
     QString result = pattern;
     if (temperatureText && result.contains(QStringLiteral("%T")))

@@ -16,7 +16,7 @@ struct PointTable {
     QString *valueText = nullptr;
     float *value = nullptr;
 
-    int size() const { return *count; }
+    int pointCount() const { return *count; }
     // Typed values as the point prompts store them ("???" for no number).
     void storeArgument(int point, const QString &typed) const;
     void storeValue(int point, const QString &typed) const;
@@ -111,7 +111,7 @@ struct ThermalDataSet {
     QString argumentLine(ProblemData &data, int sub, int point) const;
     QStringList pointLines(ProblemData &data, int sub) const;
     // A text of the screen with its placeholders filled.
-    QString text(const ProblemData &data, int sub, const QString &pattern) const;
+    QString filledText(const ProblemData &data, int sub, const QString &pattern) const;
 };
 
 // The descriptions of the four data sets as the first-entry road uses them.

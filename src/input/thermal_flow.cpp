@@ -1,12 +1,12 @@
 #include "thermal_flow.h"
-
+#include "input_screens.h"
 #include "solution_temperature_screen.h"
 #include "thermal_table_screen.h"
 
-#include "app/flow.h"
-#include "app/problem_keeper.h"
-#include "app/window_registry.h"
 #include "engine/thermal_tables.h"
+#include "ui/form_base.h"
+#include "ui/problem_keeping.h"
+#include "ui/roads.h"
 
 #include <algorithm>
 
@@ -23,8 +23,7 @@ template <typename Make> ThermalTableScreen *ReuseOrLoad(const QString &name, Ma
     }
     // The newest window survives CloseOtherForms, so the reused one is
     // brought to the end of the load order first.
-    UnregisterForm(screen);
-    RegisterForm(screen);
+    MarkNewestLoaded(screen);
     CloseOtherForms();
     return screen;
 }
@@ -36,7 +35,7 @@ ThermalTableScreen *LoadMixingHeatScreen()
     road.removalDialog = QStringLiteral("Form11");
     road.accepted = [](ThermalTableScreen &screen, int, bool) {
         screen.hide();
-        ContinueFirstRoad({RoadSet::MixingHeat});
+        roads().continueFirstRoad({RoadSet::MixingHeat});
     };
     return new ThermalTableScreen(QStringLiteral("Form9"), MixingHeatDataSet(), road);
 }
@@ -47,7 +46,7 @@ ThermalTableScreen *LoadVaporHeatCapacityScreen()
     road.errorDialogOnAccept = road.errorDialogOnEndOfCorrections = QStringLiteral("Form14");
     road.removalDialog = QStringLiteral("Form13");
     road.accepted = [](ThermalTableScreen &, int component, bool) {
-        ContinueFirstRoad({RoadSet::VaporHeatCapacity, component});
+        roads().continueFirstRoad({RoadSet::VaporHeatCapacity, component});
     };
     return new ThermalTableScreen(QStringLiteral("Form12"), VaporHeatCapacityDataSet(), road);
 }
@@ -60,7 +59,7 @@ ThermalTableScreen *LoadVaporizationHeatScreen()
     road.accepted = [](ThermalTableScreen &screen, int component, bool) {
         if (component == MaxComponents)
             screen.hide();
-        ContinueFirstRoad({RoadSet::VaporizationHeat, component});
+        roads().continueFirstRoad({RoadSet::VaporizationHeat, component});
     };
     return new ThermalTableScreen(QStringLiteral("Form15"), VaporizationHeatDataSet(), road);
 }
@@ -72,7 +71,7 @@ ThermalTableScreen *LoadSolutionHeatCapacityScreen()
     road.removalDialog = QStringLiteral("Form22");
     // The last table of the road starts the calculation.
     road.accepted = [](ThermalTableScreen &, int temperature, bool) {
-        ContinueFirstRoad({RoadSet::SolutionHeatCapacity, temperature});
+        roads().continueFirstRoad({RoadSet::SolutionHeatCapacity, temperature});
     };
     return new ThermalTableScreen(QStringLiteral("Form20"), SolutionHeatCapacityDataSet(), road);
 }
@@ -112,9 +111,9 @@ void AskMixingHeatQuestion()
     };
     question.absent = [](ThermalTableScreen &s) {
         problem().MixingHeat.Present = false;
-        DataSetTyped({RoadSet::MixingHeat});
+        keeping().dataSetTyped({RoadSet::MixingHeat});
         s.hide();
-        ContinueFirstRoad({RoadSet::MixingHeat});
+        roads().continueFirstRoad({RoadSet::MixingHeat});
     };
     screen->askQuestion(question);
     screen->show();
@@ -136,9 +135,9 @@ void AskVaporHeatCapacityQuestion()
     };
     question.absent = [](ThermalTableScreen &s) {
         problem().VaporHeatCapacity.Present = false;
-        DataSetTyped({RoadSet::VaporHeatCapacity, MaxComponents});
+        keeping().dataSetTyped({RoadSet::VaporHeatCapacity, MaxComponents});
         s.unload();
-        ContinueFirstRoad({RoadSet::VaporHeatCapacity, MaxComponents});
+        roads().continueFirstRoad({RoadSet::VaporHeatCapacity, MaxComponents});
     };
     screen->askQuestion(question);
     screen->show();

@@ -1,7 +1,7 @@
 #pragma once
 
 // The thermal data sets of the first-entry road, one after the other. The
-// road enters through AskMixingHeatQuestion (app/flow.h) and leaves through
+// road enters through AskMixingHeatQuestion (input_screens.h) and leaves through
 // RunCalculation once the last solution table is accepted.
 
 // Form12: are vapour heat capacities at hand?

@@ -1,7 +1,7 @@
 #include "thermal_prompts.h"
 
-#include "app/prompts.h"
 #include "model/text.h"
+#include "ui/prompts.h"
 
 #include <functional>
 

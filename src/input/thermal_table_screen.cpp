@@ -1,12 +1,11 @@
 #include "thermal_table_screen.h"
-
 #include "thermal_prompts.h"
 
-#include "app/platform.h"
-#include "app/problem_keeper.h"
-#include "app/prompts.h"
 #include "engine/thermal_tables.h"
 #include "model/text.h"
+#include "ui/platform.h"
+#include "ui/problem_keeping.h"
+#include "ui/prompts.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -104,14 +103,14 @@ ThermalTableScreen::ThermalTableScreen(const QString &designName, const ThermalD
     hideAll();
 }
 
-PointTable ThermalTableScreen::table() const
+PointTable ThermalTableScreen::shownTable() const
 {
     return set.table(problem(), currentSub);
 }
 
-QString ThermalTableScreen::text(const QString &pattern) const
+QString ThermalTableScreen::filledText(const QString &pattern) const
 {
-    return set.text(problem(), currentSub, pattern);
+    return set.filledText(problem(), currentSub, pattern);
 }
 
 int ThermalTableScreen::listLeftOnScreen() const
@@ -185,14 +184,14 @@ void ThermalTableScreen::printHeadings(const QList<PrintedHeading> &headings)
     setPrintFont(HeadingFont());
     setFontBold(true);
     for (const PrintedHeading &heading : headings)
-        printCentred(heading.y, text(heading.text));
+        printCentred(heading.y, filledText(heading.text));
     setFontBold(false);
     setPrintFont(FixedPitchFont());
 }
 
 void ThermalTableScreen::printPointLines()
 {
-    for (int i = 1; i <= table().size(); ++i)
+    for (int i = 1; i <= shownTable().pointCount(); ++i)
         printAt(PrintedLineX, Row * i + PrintedLineBase, set.pointLine(problem(), currentSub, i));
 }
 
@@ -203,13 +202,13 @@ void ThermalTableScreen::promptPoint(int point, const ColumnPrompts &prompts, in
         PromptValue(prompts.argument.title, prompts.argument.textFor(point), left + ArgumentColumn, y);
     const QString value =
         PromptValue(prompts.value.title, prompts.value.textFor(point), left + ValueColumn, y);
-    table().store(point, argument, value);
+    shownTable().store(point, argument, value);
 }
 
 void ThermalTableScreen::correctPoint(int point, const ColumnPrompts &prompts, int y)
 {
     const int left = listLeftOnScreen();
-    const PointTable t = table();
+    const PointTable t = shownTable();
     if (const auto argument = PromptCorrection(prompts.argument.title, prompts.argument.textFor(point),
                                                left + ArgumentColumn, y))
         t.storeArgument(point, *argument);
@@ -238,19 +237,19 @@ void ThermalTableScreen::enterData(int sub)
     currentSub = sub;
     problem().CurrentComponent = sub;
     clearScreen();
-    setWindowTitle(text(set.entryCaption));
+    setWindowTitle(filledText(set.entryCaption));
     showEntryLabel();
     show();
     if (set.asksTemperatureBeforeCount)
         promptTemperature(2000);
     printHeadings(set.entryHeadings);
 
-    const PointTable t = table();
+    const PointTable t = shownTable();
     *t.count = PromptTableCount(set.count);
-    placeTwips(list1, PixelsToTwips(list1->x()), ListTop, ListWidth, Row * t.size() + Row);
+    placeTwips(list1, PixelsToTwips(list1->x()), ListTop, ListWidth, Row * t.pointCount() + Row);
     list1->setEnabled(false);
     list1->show();
-    for (int i = 1; i <= t.size(); ++i) {
+    for (int i = 1; i <= t.pointCount(); ++i) {
         const int y = Row * i + 1230;
         const int left = listLeftOnScreen();
         const PointPrompt &argument = set.entryPrompts.argument;
@@ -263,7 +262,7 @@ void ThermalTableScreen::enterData(int sub)
             list1->addItem(set.pointLine(problem(), sub, j));
     }
     set.sort(problem(), sub);
-    DataSetTyped(set.roadStep(sub));
+    keeping().dataSetTyped(set.roadStep(sub));
     showPrintedTable();
 }
 
@@ -281,7 +280,7 @@ void ThermalTableScreen::showEntryLabel()
 {
     if (set.entryLabel.isEmpty())
         return;
-    label1->setText(text(set.entryLabel));
+    label1->setText(filledText(set.entryLabel));
     placeTwips(label1, CentredLeft(FormWidth, ListWidth), 200, ListWidth, 700);
     label1->show();
 }
@@ -292,8 +291,8 @@ void ThermalTableScreen::showPrintedTable()
     printHeadings(set.tableHeadings);
     list1->hide();
     if (!set.tableLabel.isEmpty())
-        label1->setText(text(set.tableLabel));
-    setWindowTitle(text(set.tableCaption));
+        label1->setText(filledText(set.tableLabel));
+    setWindowTitle(filledText(set.tableCaption));
     printPointLines();
     placeDecisionButtons();
 }
@@ -301,7 +300,7 @@ void ThermalTableScreen::showPrintedTable()
 void ThermalTableScreen::placeDecisionButtons()
 {
     const bool faulty = set.check(problem(), currentSub) != 0;
-    const int top = Row * table().size() + set.acceptButtonBase;
+    const int top = Row * shownTable().pointCount() + set.acceptButtonBase;
     moveControlTwips(command[3], PixelsToTwips(command[3]->x()), top);
     moveControlTwips(command[4], PixelsToTwips(command[4]->x()), BottomTwips(command[3]) + 200);
     command[3]->show();
@@ -354,7 +353,7 @@ bool ThermalTableScreen::pointOutFault(int badPoint, const QString &dialog, bool
     label2->raise();
     for (int i = 1; i <= 5; ++i)
         command[i]->hide();
-    const int left = WarningDialogLeftCentredOn(*this), top = Row * table().size() + WarningBase;
+    const int left = WarningDialogLeftCentredOn(*this), top = Row * shownTable().pointCount() + WarningBase;
     if (endOfCorrections && road.declinedAfterEndOfCorrections) {
         if (!AskToCorrect(dialog, left, top)) {
             road.declinedAfterEndOfCorrections(*this);
@@ -380,7 +379,7 @@ void ThermalTableScreen::showCorrectionList(int sub, ListOrigin origin, const Th
         const QString pattern = origin == ListOrigin::Refresh       ? texts.temperatureRowOnRefresh
                                 : origin == ListOrigin::ErrorDialog ? texts.temperatureRowAfterError
                                                                     : texts.temperatureRowOnChange;
-        rows.heading << text(pattern);
+        rows.heading << filledText(pattern);
     }
     rows.points = texts.pointLines(problem(), sub);
     rows.smallestCount = set.count.low;
@@ -413,9 +412,9 @@ void ThermalTableScreen::showCorrectionList(int sub, ListOrigin origin, const Th
 void ThermalTableScreen::refreshCorrectionList()
 {
     if (!set.refreshCaption.isEmpty())
-        setWindowTitle(text(set.refreshCaption));
+        setWindowTitle(filledText(set.refreshCaption));
     if (!set.refreshLabel.isEmpty())
-        label1->setText(text(set.refreshLabel));
+        label1->setText(filledText(set.refreshLabel));
     showCorrectionList(currentSub, ListOrigin::Refresh);
 }
 
@@ -447,7 +446,7 @@ void ThermalTableScreen::List1_Click(int row)
             break;
         case CorrectionList::Action::Add:
             promptPoint(hit.number, set.additionPrompts, Row * hit.number + 2100);
-            ++*table().count;
+            ++*shownTable().count;
             set.sort(problem(), currentSub);
             refreshCorrectionList();
             break;
@@ -465,7 +464,7 @@ void ThermalTableScreen::startRemoval()
     list1->hide();
     command[5]->hide();
     if (!set.removalLabel.isEmpty())
-        label1->setText(text(set.removalLabel));
+        label1->setText(filledText(set.removalLabel));
     else if (set.hasTemperatureRow)
         label1->hide();
     removals.fill(set.pointLines(problem(), currentSub), set.removalHintGap);
@@ -478,7 +477,7 @@ void ThermalTableScreen::List2_Click(int row)
 {
     RunHandler([this, row] {
         const int point = RemovalList::pointOfRow(row);
-        if (point < 1 || point > table().size())
+        if (point < 1 || point > shownTable().pointCount())
             return;
         platform().beep();
         label4->hide();
@@ -487,13 +486,13 @@ void ThermalTableScreen::List2_Click(int row)
         const bool remove = ConfirmRemoval(road.removalDialog, QString::number(point) + set.removalQuestion,
                                            WarningDialogLeftCentredOn(*this), top);
         if (remove) {
-            table().remove(point);
+            shownTable().remove(point);
             set.sort(problem(), currentSub);
         }
         if (!set.afterRemovalLabel.isEmpty()) {
-            label1->setText(text(set.afterRemovalLabel));
+            label1->setText(filledText(set.afterRemovalLabel));
             if (remove && !set.tableCaption.isEmpty())
-                setWindowTitle(text(set.tableCaption));
+                setWindowTitle(filledText(set.tableCaption));
         }
         refreshCorrectionList();
     });

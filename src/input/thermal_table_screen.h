@@ -3,7 +3,7 @@
 #include "correction_list.h"
 #include "thermal_data_set.h"
 
-#include "app/form_base.h"
+#include "ui/form_base.h"
 
 #include <functional>
 
@@ -82,8 +82,8 @@ public slots:
     void List2_Click(int row);
 
 private:
-    PointTable table() const;
-    QString text(const QString &pattern) const;
+    PointTable shownTable() const;
+    QString filledText(const QString &pattern) const;
     int listLeftOnScreen() const;
     int topOnScreen() const;
     void showEntryLabel();

@@ -1,14 +1,14 @@
 #include "change_data_menu.h"
+#include "results_screens.h"
 
-#include "app/flow.h"
-#include "app/platform.h"
-#include "app/window_registry.h"
 #include "engine/data_set_checks.h"
 #include "engine/thermal_tables.h"
 #include "equilibrium/equilibrium_screens.h"
-#include "input/change_roads.h"
 #include "input/feed_condition_menu.h"
+#include "input/input_screens.h"
 #include "model/problem_data.h"
+#include "ui/form_base.h"
+#include "ui/platform.h"
 
 #include <QLabel>
 #include <QPushButton>

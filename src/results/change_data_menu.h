@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form_base.h"
+#include "ui/form_base.h"
 
 class QLabel;
 class QPushButton;
@@ -37,7 +37,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QPushButton *button(int index) const { return buttons[index]; }
+    QPushButton *menuButton(int index) const { return buttons[index]; }
     void placeButtons();
     // Leaves the menu before a change road or the recalculation opens.
     void leaveMenu();

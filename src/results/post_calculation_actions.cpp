@@ -1,12 +1,11 @@
 #include "post_calculation_actions.h"
-
-#include "diagram_window.h"
 #include "report_printing.h"
+#include "results_screens.h"
 
-#include "app/flow.h"
-#include "app/platform.h"
-#include "app/window_registry.h"
 #include "model/problem_data.h"
+#include "ui/form_base.h"
+#include "ui/platform.h"
+#include "ui/roads.h"
 
 #include <QPushButton>
 
@@ -55,6 +54,6 @@ ResultsWindowActions PostCalculationActions()
             PrintResultsOnce(*window);
     };
     actions.endWork = [] { EndProgram(); };
-    actions.showDiagrams = [] { ShowDiagramWindow(); };
+    actions.showDiagrams = [] { roads().showStageDiagrams(); };
     return actions;
 }

@@ -1,8 +1,8 @@
 #include "report_printing.h"
 
-#include "app/platform.h"
 #include "model/problem_data.h"
-#include "results/report/report.h"
+#include "report/report.h"
+#include "ui/platform.h"
 
 namespace {
 

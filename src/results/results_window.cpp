@@ -1,11 +1,10 @@
 #include "results_window.h"
-
 #include "post_calculation_actions.h"
 
-#include "app/platform.h"
-#include "app/problem_files.h"
 #include "engine/calculation.h"
 #include "model/problem_data.h"
+#include "ui/platform.h"
+#include "ui/problem_keeping.h"
 
 #include <QPushButton>
 #include <cmath>
@@ -50,7 +49,7 @@ ResultsWindow::ResultsWindow()
     openDiagrams->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
     openDiagrams->setToolTip(QStringLiteral("y–x и H–x диаграммы рассчитанных ступеней (Ctrl+D)"));
     placeButtons();
-    connect(saveProblem, &QPushButton::clicked, this, [] { RunHandler([] { SaveProblemAs(); }); });
+    connect(saveProblem, &QPushButton::clicked, this, [] { RunHandler([] { keeping().saveAs(); }); });
     connect(command1, &QPushButton::clicked, this, &ResultsWindow::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &ResultsWindow::Command2_Click);
     connect(command3, &QPushButton::clicked, this, &ResultsWindow::Command3_Click);

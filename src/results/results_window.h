@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form_base.h"
+#include "ui/form_base.h"
 
 #include <functional>
 

@@ -1,10 +1,10 @@
+#include "results_screens.h"
 #include "results_window.h"
 
-#include "app/flow.h"
-#include "app/problem_keeper.h"
-#include "app/window_registry.h"
 #include "engine/calculation.h"
 #include "model/problem_data.h"
+#include "ui/form_base.h"
+#include "ui/problem_keeping.h"
 
 #include <QPushButton>
 
@@ -20,7 +20,7 @@ void RunCalculation()
     window->printButton()->setEnabled(true);
 
     CalculateColumn(problem());
-    ProblemCalculated();
+    keeping().calculated();
     window->ShowResults(problem());
     window->show();
 }

@@ -1,7 +1,7 @@
+#include "diagrams/picture_format.h"
 #include "engine/calculation.h"
 #include "engine/problem_file.h"
 #include "model/problem_data.h"
-#include "app/picture_format.h"
 
 #include <QFile>
 #include <QImage>
@@ -414,7 +414,8 @@ private slots:
         QCOMPARE(rows.size(), 9);
         const QJsonObject atThree = rows[4].toObject();
         QCOMPARE(atThree.value(QLatin1String("R")).toDouble(), 3.0);
-        for (const char *key : {"outcome", "cmf_stages", "cmf_feed_stage", "exact_stages", "exact_feed_stage"})
+        for (const char *key :
+             {"outcome", "cmf_stages", "cmf_feed_stage", "exact_stages", "exact_feed_stage"})
             QCOMPARE(atThree.value(QLatin1String(key)), ownResults.value(QLatin1String(key)));
         const QJsonArray results = ownResults.value(QLatin1String("results")).toArray();
         QCOMPARE(atThree.value(QLatin1String("Qc")), results[16]);
@@ -425,7 +426,8 @@ private slots:
         QVERIFY(study.value(QLatin1String("min_reflux_cmf")).toDouble() < 1.5);
         QVERIFY(study.value(QLatin1String("min_reflux_exact")).toDouble() > 1.5);
 
-        const Run table = runTarelin({"--batch", example("benzene-toluene.json"), "--sweep-reflux", "1,5:2:3"});
+        const Run table =
+            runTarelin({"--batch", example("benzene-toluene.json"), "--sweep-reflux", "1,5:2:3"});
         QCOMPARE(table.status, 0);
         const QStringList lines = QString::fromUtf8(table.out).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 4);

@@ -2,7 +2,7 @@
 #include "engine/problem_file.h"
 #include "engine/road_steps.h"
 #include "model/problem_data.h"
-#include "results/report/report.h"
+#include "report/report.h"
 
 #include <QDir>
 #include <QFile>

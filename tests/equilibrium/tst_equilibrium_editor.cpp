@@ -1,12 +1,10 @@
+#include "engine/equilibrium_table.h"
 #include "equilibrium/equilibrium_diagram.h"
 #include "equilibrium/equilibrium_editor.h"
-
-#include "app/form_base.h"
-#include "app/window_registry.h"
-#include "engine/equilibrium_table.h"
 #include "model/problem_data.h"
 #include "model/text.h"
 #include "support/scripted_platform.h"
+#include "ui/form_base.h"
 
 #include <QImage>
 #include <QLabel>

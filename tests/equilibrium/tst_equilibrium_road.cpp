@@ -1,13 +1,11 @@
+#include "app/start_screen.h"
 #include "equilibrium/equilibrium_data_window.h"
 #include "equilibrium/equilibrium_diagram.h"
 #include "equilibrium/equilibrium_editor.h"
-
-#include "app/form_base.h"
-#include "app/prompts.h"
-#include "app/start_screen.h"
-#include "app/window_registry.h"
 #include "model/problem_data.h"
 #include "support/scripted_platform.h"
+#include "ui/form_base.h"
+#include "ui/prompts.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,10 +3,8 @@
 // Small helpers that drive the thermal table screens the way a student does:
 // clicking buttons and list rows, and reading what the screen shows.
 
-#include "form_base.h"
-#include "window_registry.h"
-
 #include "support/scripted_platform.h"
+#include "ui/form_base.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,6 +1,5 @@
 #include "thermal_screen_driver.h"
 
-#include "app/flow.h"
 #include "input/thermal_flow.h"
 #include "model/problem_data.h"
 #include "model/text.h"

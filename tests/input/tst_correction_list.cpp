@@ -1,6 +1,5 @@
 #include "input/correction_list.h"
-
-#include "form_base.h"
+#include "ui/form_base.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,12 +1,10 @@
 #include "input/feed_condition_menu.h"
 #include "input/feed_parameter_screen.h"
-
-#include "app/flow.h"
-#include "app/form_base.h"
-#include "app/window_registry.h"
+#include "input/input_screens.h"
 #include "model/problem_data.h"
 #include "model/text.h"
 #include "support/scripted_platform.h"
+#include "ui/form_base.h"
 
 #include <QApplication>
 #include <QLabel>

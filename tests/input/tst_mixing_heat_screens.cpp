@@ -1,6 +1,6 @@
 #include "thermal_screen_driver.h"
 
-#include "app/flow.h"
+#include "input/input_screens.h"
 #include "model/problem_data.h"
 #include "model/text.h"
 

@@ -1,12 +1,11 @@
 #include "thermal_screen_driver.h"
 
 #include "../engine/benzene_toluene_problem.h"
-
-#include "app/flow.h"
-#include "input/change_roads.h"
+#include "input/input_screens.h"
 #include "input/solution_change_menu.h"
 #include "model/problem_data.h"
 #include "model/text.h"
+#include "results/results_screens.h"
 
 // The change road of the solution heat capacities: Form42 with its removal
 // dialog Form43, the table of a new temperature on Form44, and the choice and

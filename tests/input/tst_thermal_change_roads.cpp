@@ -1,9 +1,9 @@
 #include "thermal_screen_driver.h"
 
-#include "app/flow.h"
 #include "input/thermal_data_set.h"
 #include "model/problem_data.h"
 #include "model/text.h"
+#include "results/results_screens.h"
 
 #include <QApplication>
 
@@ -96,13 +96,13 @@ void Fill(int kind, int component, const QStringList &as, const QStringList &vs)
 QStringList Arguments(int kind, int component)
 {
     const PointTable t = FirstRoadSet(kind).table(problem(), component);
-    return QStringList(t.argumentText + 1, t.argumentText + 1 + t.size());
+    return QStringList(t.argumentText + 1, t.argumentText + 1 + t.pointCount());
 }
 
 QStringList Values(int kind, int component)
 {
     const PointTable t = FirstRoadSet(kind).table(problem(), component);
-    return QStringList(t.valueText + 1, t.valueText + 1 + t.size());
+    return QStringList(t.valueText + 1, t.valueText + 1 + t.pointCount());
 }
 
 QStringList Series(int count, double start, double step)
@@ -124,7 +124,7 @@ void FillValid(int kind, int component, int count)
              QStringList(count, kind == Capacity ? "1.5" : "400"));
     // Both components have their tables once the data are present.
     const int other = 3 - component;
-    if (kind != Mixing && FirstRoadSet(kind).table(problem(), other).size() == 0)
+    if (kind != Mixing && FirstRoadSet(kind).table(problem(), other).pointCount() == 0)
         Fill(kind, other, {"70", "90"}, QStringList(2, kind == Capacity ? "2" : "300"));
 }
 
@@ -333,9 +333,9 @@ private slots:
         QCOMPARE(form->windowTitle(), refreshCaption);
         if (kind == Vaporization)
             QCOMPARE(Label(form, "Label1")->text(),
-                     FirstRoadSet(kind).text(problem(), component,
-                                             "Зависимость теплоты испарения от температуры для более "
-                                             "летучего компонента"));
+                     FirstRoadSet(kind).filledText(problem(), component,
+                                                   "Зависимость теплоты испарения от температуры для более "
+                                                   "летучего компонента"));
         QVERIFY(!Label(form, "Label3")->isVisible());
         QVERIFY(Button(form, "Command5")->isVisible());
         QCOMPARE(BackColour(road.screen, "Command5"), Green);
@@ -430,7 +430,7 @@ private slots:
         QCOMPARE(problem().BadPointIndex, 0);
         QVERIFY(Click(road.screen, "Command5"));
         QVERIFY(MenuShown());
-        QCOMPARE(t.size(), n);
+        QCOMPARE(t.pointCount(), n);
     }
 
     void noInTheWarningDialogEndsTheProgram_data()

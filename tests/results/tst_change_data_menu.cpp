@@ -1,10 +1,9 @@
-#include "results/change_data_menu.h"
-#include "flow.h"
-#include "window_registry.h"
-
 #include "../engine/benzene_toluene_problem.h"
 #include "model/problem_data.h"
+#include "results/change_data_menu.h"
+#include "results/results_screens.h"
 #include "support/scripted_platform.h"
+#include "ui/form_base.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,12 +1,10 @@
 #include "../engine/benzene_toluene_problem.h"
-
-#include "flow.h"
-#include "results/results_window.h"
-#include "window_registry.h"
-
 #include "engine/calculation.h"
 #include "engine/problem_file.h"
+#include "results/results_screens.h"
+#include "results/results_window.h"
 #include "support/scripted_platform.h"
+#include "ui/form_base.h"
 
 #include <QFile>
 #include <QPushButton>

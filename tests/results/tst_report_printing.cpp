@@ -1,10 +1,10 @@
-#include "app/page_printer.h"
-#include "model/problem_data.h"
-#include "results/report/report.h"
 #include "app/report_file.h"
-#include "app/system_clock.h"
+#include "model/problem_data.h"
+#include "report/report.h"
 #include "results/report_printing.h"
 #include "support/scripted_platform.h"
+#include "ui/page_printer.h"
+#include "ui/system_clock.h"
 
 #include <QFile>
 #include <QPrinter>

@@ -5,18 +5,17 @@
 // the order the prompts come, and the Walk functions click the buttons a
 // student clicks to get from one screen to the next.
 
-#include "app/form_base.h"
-#include "app/platform.h"
 #include "app/start_screen.h"
-#include "app/window_registry.h"
 #include "engine/calculation.h"
 #include "engine/problem_file.h"
 #include "equilibrium/equilibrium_diagram.h"
 #include "input/feed_parameters.h"
 #include "model/problem_data.h"
 #include "model/text.h"
-#include "results/report/report.h"
+#include "report/report.h"
 #include "support/scripted_platform.h"
+#include "ui/form_base.h"
+#include "ui/platform.h"
 
 #include <QFile>
 #include <QJsonArray>

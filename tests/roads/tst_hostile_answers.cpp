@@ -4,23 +4,23 @@
 
 #include "../engine/benzene_toluene_problem.h"
 #include "../input/thermal_screen_driver.h"
-
-#include "app/flow.h"
 #include "app/start_screen.h"
 #include "engine/equilibrium_table.h"
 #include "engine/properties.h"
 #include "engine/thermal_tables.h"
 #include "equilibrium/equilibrium_diagram.h"
 #include "equilibrium/equilibrium_editor.h"
+#include "equilibrium/equilibrium_screens.h"
 #include "equilibrium/equilibrium_values.h"
-#include "input/change_roads.h"
 #include "input/feed_parameter_screen.h"
 #include "input/feed_parameters.h"
+#include "input/input_screens.h"
 #include "input/thermal_data_set.h"
 #include "input/thermal_flow.h"
 #include "model/problem_data.h"
 #include "model/text.h"
-#include "results/report/report.h"
+#include "report/report.h"
+#include "results/results_screens.h"
 #include "results/results_window.h"
 
 #include <QLineEdit>

@@ -1,7 +1,8 @@
 #include "student_road.h"
 
-#include "app/prompts.h"
-#include "app/qt_platform.h"
+#include "app/shell.h"
+#include "ui/prompts.h"
+#include "ui/qt_platform.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -137,7 +138,9 @@ private slots:
     void wholeFirstRoadAtTheKeyboard()
     {
         QtPlatform desktop;
+        desktop.setWindowCloser(CloseAllForms);
         Platform *previous = setPlatform(&desktop);
+        InstallShell();
         const QJsonObject file = road::ReadExample(QStringLiteral("benzene-toluene.json"));
         road::StudentScript s = road::ScriptOf(file);
         Student student;

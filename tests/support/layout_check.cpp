@@ -1,7 +1,7 @@
 #include "layout_check.h"
 
-#include "caption_button.h"
-#include "form_base.h"
+#include "ui/caption_button.h"
+#include "ui/form_base.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "scripted_platform.h"
-
-#include "form_base.h"
 #include "layout_check.h"
-#include "prompts.h"
-#include "window_registry.h"
+
+#include "app/shell.h"
+#include "ui/form_base.h"
+#include "ui/prompts.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -51,6 +51,10 @@ private:
 ScriptedPlatform::ScriptedPlatform()
     : folder(QStringLiteral(TARELIN_DATA_DIR))
 {
+    // The screens reach each other through the shell's roads, as in the
+    // program.
+    InstallShell();
+    setWindowCloser(CloseAllForms);
 }
 ScriptedPlatform::~ScriptedPlatform() = default;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform.h"
+#include "ui/platform.h"
 
 #include <QImage>
 
@@ -118,9 +118,6 @@ public:
     bool unansweredPromptsLeft() const { return !promptAnswers.isEmpty(); }
     bool unansweredQuestionsLeft() const { return !yesNoAnswers.isEmpty(); }
     int pendingPrompts() const { return int(promptAnswers.size()); }
-
-protected:
-    void leaveEventLoop() override {}
 
 private:
     enum class Reply { Yes, No, Dismiss };

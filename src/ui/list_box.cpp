@@ -1,0 +1,34 @@
+#include "list_box.h"
+#include "form_base.h"
+
+#include <QKeyEvent>
+
+ListBox::ListBox(QWidget *parent)
+    : QListWidget(parent)
+{
+    setFont(FixedPitchFont());
+    setUniformItemSizes(true);
+    QPalette legible = palette();
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::Base})
+        legible.setColor(QPalette::Disabled, role, legible.color(QPalette::Active, role));
+    setPalette(legible);
+}
+
+void ListBox::setRows(const QStringList &rows)
+{
+    const int current = currentRow();
+    clear();
+    addItems(rows);
+    if (current >= 0 && count() > 0)
+        setCurrentRow(std::min(current, count() - 1), QItemSelectionModel::NoUpdate);
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && currentItem() && !event->isAutoRepeat()) {
+        emit itemClicked(currentItem());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
