@@ -1,6 +1,8 @@
 # make run  — installs what is missing, builds, starts the program (or, with
 #             no display, calculates the first example in batch mode)
 # make test — installs what is missing, builds, runs every test
+# make bench-smoke — every benchmark once, briefly: fails when one errs or
+#             hangs, judges no time
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
@@ -10,7 +12,7 @@ PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-d
 TEST_LOCALES = C.UTF-8 ru_RU.UTF-8
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all run test deps build check-sanitize bench format clean
+.PHONY: all run test deps build check-sanitize bench bench-smoke format clean
 
 all: build
 
@@ -56,6 +58,9 @@ check-sanitize: deps
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && $$b; done; true
+
+bench-smoke: build
+	bench/smoke.sh $(BUILD_DIR)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,6 +1,7 @@
 #include "caption_button.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -65,4 +66,20 @@ void CaptionButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void CaptionButton::mousePressEvent(QMouseEvent *event)
+{
+    clickStart.notePress(*event);
+    QPushButton::mousePressEvent(event);
+}
+
+void CaptionButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Qt would take it for a press, and the release for a click.
+    if (!clickStart.beganHere(*event)) {
+        event->accept();
+        return;
+    }
+    QPushButton::mouseDoubleClickEvent(event);
 }

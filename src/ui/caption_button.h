@@ -1,5 +1,7 @@
 #pragma once
 
+#include "double_click_start.h"
+
 #include <QPushButton>
 
 // A command button whose caption wraps onto several lines when it is wider
@@ -7,7 +9,8 @@
 // captions expect. text() keeps the caption exactly as given. A picture
 // stands at the left, beside the caption, never over it. Enter presses the
 // button that has the focus, and the focus is framed in black so that it
-// shows on every back colour.
+// shows on every back colour. The second click of a double click that began
+// elsewhere (on a button of the window this one replaced) does not press it.
 class CaptionButton : public QPushButton {
     Q_OBJECT
 public:
@@ -26,4 +29,9 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    DoubleClickStart clickStart;
 };

@@ -2,6 +2,8 @@
 #include "form_base.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <utility>
 
 ListBox::ListBox(QWidget *parent)
     : QListWidget(parent)
@@ -31,4 +33,31 @@ void ListBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+void ListBox::mousePressEvent(QMouseEvent *event)
+{
+    clickStart.notePress(*event);
+    QListWidget::mousePressEvent(event);
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Qt would take it for a press of the row under the pointer, and the
+    // release for a click on it.
+    if (!clickStart.beganHere(*event)) {
+        ignoresRelease = true;
+        event->accept();
+        return;
+    }
+    QListWidget::mouseDoubleClickEvent(event);
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (std::exchange(ignoresRelease, false)) {
+        event->accept();
+        return;
+    }
+    QListWidget::mouseReleaseEvent(event);
 }

@@ -9,8 +9,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -475,6 +477,93 @@ private slots:
         QVERIFY(FindForm(QStringLiteral("Form9")));
         QVERIFY(session->dialogs.isEmpty());
         QVERIFY(!session->unansweredPromptsLeft());
+    }
+
+    // A verdict button stands below the last line of the table. Clicked
+    // twice in a row, its second click lands on what the first one put under
+    // the pointer: a line of the correction list, or the next window's
+    // "Данные имеются". Neither was aimed at, so no prompt opens and no
+    // value changes, whatever is typed next; a click below the list's last
+    // line does nothing either.
+    void strayClicksBelowTheLastLineOpenNoPrompt_data()
+    {
+        QTest::addColumn<QString>("bottoms");
+        QTest::addColumn<QString>("verdictButton");
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("formAfter");
+        QTest::newRow("double click on the change button")
+            << QStringLiteral("0.5") << QStringLiteral("Command2") << QStringLiteral("double")
+            << QStringLiteral("Form7");
+        QTest::newRow("double click on the accept button")
+            << QStringLiteral("0.02") << QStringLiteral("Command1") << QStringLiteral("double, next window")
+            << QStringLiteral("Form9");
+        QTest::newRow("click below the list's last line")
+            << QStringLiteral("0.5") << QStringLiteral("Command2") << QStringLiteral("below")
+            << QStringLiteral("Form7");
+    }
+    void strayClicksBelowTheLastLineOpenNoPrompt()
+    {
+        QFETCH(QString, bottoms);
+        QFETCH(QString, verdictButton);
+        QFETCH(QString, clicks);
+        QFETCH(QString, formAfter);
+        WatchedSession session;
+        QStringList answers = validAnswers(BoilingLiquidFeed);
+        answers[5] = bottoms;
+        session->answers(answers);
+        chooseOnFirstRoad(BoilingLiquidFeed);
+        const FeedSpec typed = problem().Feed;
+
+        QPushButton *verdict = button("Form7", verdictButton);
+        QWindow *window = verdict->window()->windowHandle();
+        // Low in the button, where the next window's first button stands.
+        const QPoint at =
+            verdict->mapTo(verdict->window(), QPoint(verdict->width() / 4, verdict->height() - 4));
+        const QPoint pointer = verdict->window()->mapToGlobal(at);
+        if (clicks == QLatin1String("double")) {
+            QTest::mouseDClick(window, Qt::LeftButton, {}, at);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            auto *list = control<QListWidget>("Form7", "List1");
+            QVERIFY(list->indexAt(list->viewport()->mapFromGlobal(pointer)).isValid());
+        } else if (clicks == QLatin1String("below")) {
+            QTest::mouseClick(window, Qt::LeftButton, {}, at);
+            auto *list = control<QListWidget>("Form7", "List1");
+            const QPoint below(list->width() / 2,
+                               list->visualItemRect(list->item(list->count() - 1)).bottom() + 3);
+            QVERIFY(list->viewport()->rect().contains(below));
+            QTest::mouseClick(window, Qt::LeftButton, {}, list->viewport()->mapTo(list->window(), below));
+        } else {
+            // The first click accepts; the offscreen platform cannot send
+            // the second one to another window, so it is sent the way Qt
+            // gives it to the widget under the pointer there: a double-click
+            // event with no press, then the release.
+            QTest::mouseClick(window, Qt::LeftButton, {}, at);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            FormBase *next = FindForm(formAfter);
+            QVERIFY(next);
+            QWidget *target = next->childAt(next->mapFromGlobal(pointer));
+            QVERIFY(target);
+            QCOMPARE(target->objectName(), QStringLiteral("Command1")); // "Данные имеются"
+            const QPointF local = target->mapFromGlobal(pointer);
+            QMouseEvent doubleClick(QEvent::MouseButtonDblClick, local, QPointF(pointer), Qt::LeftButton,
+                                    Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &doubleClick);
+            QMouseEvent release(QEvent::MouseButtonRelease, local, QPointF(pointer), Qt::LeftButton,
+                                Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &release);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        FormBase *after = FindForm(formAfter);
+        QVERIFY(after && after->isVisible());
+        if (QWidget *focus = QApplication::focusWidget())
+            QTest::keyClicks(focus, QStringLiteral("5"));
+        QCOMPARE(session->prompts.size(), answers.size());
+        for (int i = 1; i <= FeedParameterCount(BoilingLiquidFeed); ++i) {
+            const int element = FeedParameterElement(BoilingLiquidFeed, i);
+            QCOMPARE(problem().Feed.Text[element], typed.Text[element]);
+        }
+        QVERIFY(!session->hasEnded());
     }
 
     void endOfCorrectionsWithAFaultReportsItAgain()
