@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
     start->show();
     // Over the start screen: the problem named on the command line, or the
     // offer to continue the last one.
-    const QString file = WindowProblemFile(app.arguments());
+    const QString file = command.problemFile;
     if (!probe)
         QTimer::singleShot(0, start, [file] {
             RunHandler([file] {
