@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "problem_files.h"
 #include "problem_keeper.h"
+#include "program_identity.h"
 #include "qt_platform.h"
 #include "start_screen.h"
 #include "window_registry.h"
@@ -71,7 +72,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Тарелин-7"));
+    IntroduceProgramToDesktop();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     InstallRussianTranslation();
 

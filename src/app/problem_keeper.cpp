@@ -2,6 +2,7 @@
 
 #include "platform.h"
 #include "problem_files.h"
+#include "program_identity.h"
 
 #include "engine/problem_file.h"
 #include "engine/road_steps.h"
@@ -93,7 +94,9 @@ void startAfresh(Keeper &k)
 
 QString ProblemFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // Named by the program alone, as it was before the organisation was
+    // named: the problems of earlier versions stay where they are.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(ProgramName());
 }
 
 void KeepProblemsIn(const QString &folder)
