@@ -79,7 +79,7 @@ int main(int argc, char *argv[])
     QtPlatform desktop;
     setPlatform(&desktop);
 
-    KeepProblemsIn(ProblemFolder());
+    KeepProblemsIn(ProblemFolder(), SettingsFolder());
 
     auto *start = new StartScreen;
     const bool probe = qEnvironmentVariableIsSet("TARELIN_EXIT_AFTER_FIRST_PAINT");

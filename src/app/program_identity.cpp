@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
+#include <QStandardPaths>
 
 QString ProgramName()
 {
@@ -16,4 +18,12 @@ void IntroduceProgramToDesktop()
     QCoreApplication::setApplicationVersion(QStringLiteral(TARELIN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TARELIN_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" TARELIN_APP_ID ".svg")));
+    // The file dialog keeps its state under the organisation "QtProject"
+    // in the user scope: that file now lies among the program's settings.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, SettingsFolder());
+}
+
+QString SettingsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }
