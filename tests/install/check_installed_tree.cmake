@@ -22,7 +22,8 @@ set(expected
   share/mime/packages/tarelin-problem.xml
   share/man/man1/tarelin.1.gz
   share/tarelin/end_g.bmp
-  share/doc/tarelin/copyright)
+  share/doc/tarelin/copyright
+  share/doc/tarelin/changelog.gz)
 file(GLOB_RECURSE installed RELATIVE ${usr} ${usr}/*)
 list(SORT installed)
 list(SORT expected)
