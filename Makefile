@@ -1,6 +1,6 @@
-# make run  — installs what is missing, builds, starts the program (or, with
-#             no display, calculates the first example in batch mode)
-# make test — installs what is missing, builds, runs every test
+# make run     — installs what is missing, builds the program alone, starts it
+#                (or, with no display, calculates the first example in batch mode)
+# make test    — installs what is missing, builds everything, runs every test
 # make package — builds everything and a Debian package of the program
 
 BUILD_DIR ?= build
@@ -11,7 +11,7 @@ PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-d
 TEST_LOCALES = C.UTF-8 ru_RU.UTF-8
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all run test deps build package check-sanitize bench format clean
+.PHONY: all run test deps configure program build package check-sanitize bench format clean
 
 all: build
 
@@ -30,8 +30,14 @@ deps:
 	  $(SUDO) locale-gen; \
 	fi
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# The program alone: the tests and benchmarks wait for make test.
+program: configure
+	cmake --build $(BUILD_DIR) --target tarelin -j $(JOBS)
+
+build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 # dpkg-shlibdeps finds the packages of the libraries the program links.
@@ -40,7 +46,7 @@ package: build
 	cmake --build $(BUILD_DIR) --target package
 	@ls $(BUILD_DIR)/*.deb
 
-run: build
+run: program
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 	  $(BUILD_DIR)/src/tarelin; \
 	else \
