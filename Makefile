@@ -1,18 +1,19 @@
-# make run  — installs what is missing, builds, starts the program (or, with
-#             no display, calculates the first example in batch mode)
-# make test — installs what is missing, builds, runs every test
+# make run     — installs what is missing, builds the program alone, starts it
+#                (or, with no display, calculates the first example in batch mode)
+# make test    — installs what is missing, builds everything, runs every test
+# make package — builds everything and a Debian package of the program
 # make bench-smoke — every benchmark once, briefly: fails when one errs or
-#             hangs, judges no time
+#                hangs, judges no time
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libx11-dev libbenchmark-dev \
-           fonts-dejavu-core fonts-liberation xvfb xauth locales
+           fonts-dejavu-core fonts-liberation xvfb xauth locales desktop-file-utils appstream
 # The suite runs once in the C locale and once in a Russian one.
 TEST_LOCALES = C.UTF-8 ru_RU.UTF-8
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all run test deps build check-sanitize bench bench-smoke format clean
+.PHONY: all run test deps configure program build package check-sanitize bench bench-smoke format clean
 
 all: build
 
@@ -31,11 +32,23 @@ deps:
 	  $(SUDO) locale-gen; \
 	fi
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# The program alone: the tests and benchmarks wait for make test.
+program: configure
+	cmake --build $(BUILD_DIR) --target tarelin -j $(JOBS)
+
+build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# dpkg-shlibdeps finds the packages of the libraries the program links.
+package: PACKAGES += dpkg-dev
+package: build
+	cmake --build $(BUILD_DIR) --target package
+	@ls $(BUILD_DIR)/*.deb
+
+run: program
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 	  $(BUILD_DIR)/src/tarelin; \
 	else \

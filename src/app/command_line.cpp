@@ -1,10 +1,12 @@
 #include "command_line.h"
 
+#include "command_line_options.h"
+
 #include "diagrams/picture_format.h"
 
+#include <QCommandLineParser>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -12,10 +14,7 @@ namespace {
 constexpr int InformationStatus = 0;
 constexpr int UsageStatus = 1;
 
-bool asksForHelp(const QString &argument)
-{
-    return argument == u"--help" || argument == u"-h";
-}
+const QString SweepOption = QStringLiteral("sweep-reflux");
 
 // The same file under two names, or two names of one file to be made.
 bool sameFile(const QString &a, const QString &b)
@@ -34,118 +33,146 @@ CommandLine fault(const QString &what)
     return command;
 }
 
-CommandLine parseBatch(const QStringList &arguments)
+CommandLine answer(CommandLine::Mode mode)
 {
     CommandLine command;
+    command.mode = mode;
+    return command;
+}
+
+void addOptions(QCommandLineParser &parser, const QList<ProgramOption> &options)
+{
+    for (const ProgramOption &option : options)
+        parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
+}
+
+// "--report=r.txt" and "-platform" name the options "report" and "platform".
+QString optionName(const QString &argument)
+{
+    const qsizetype dashes = argument.startsWith(u"--") ? 2 : argument.startsWith(u'-') ? 1 : 0;
+    return argument.section(u'=', 0, 0).mid(dashes);
+}
+
+// The option as it was written, "-platform" or "--frobnicate", for the
+// message about it.
+QString asWritten(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments)
+        if (argument.startsWith(u'-') && optionName(argument) == name)
+            return argument.section(u'=', 0, 0);
+    return QStringLiteral("--") + name;
+}
+
+const ProgramOption *findOption(const QString &argument)
+{
+    if (!argument.startsWith(u'-'))
+        return nullptr;
+    const QString name = optionName(argument);
+    for (const QList<ProgramOption> *options : {&ProgramOptions(), &QtOptions()})
+        for (const ProgramOption &option : *options)
+            if (option.names.contains(name))
+                return &option;
+    return nullptr;
+}
+
+// What the parser refused, in the program's words.
+QString refusal(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    if (!parser.unknownOptionNames().isEmpty())
+        return QStringLiteral("неизвестный параметр: %1")
+            .arg(asWritten(arguments, parser.unknownOptionNames().first()));
+    // A value can be missing only after the last argument.
+    if (const ProgramOption *last = findOption(arguments.last()); last && last->takesValue())
+        return QStringLiteral("после %1 нужно указать %2").arg(arguments.last(), last->valueName);
+    for (const QString &argument : arguments)
+        if (const ProgramOption *option = findOption(argument);
+            option && !option->takesValue() && argument.contains(u'='))
+            return QStringLiteral("у параметра %1 не бывает значения").arg(argument.section(u'=', 0, 0));
+    return parser.errorText();
+}
+
+CommandLine batch(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QStringList problems = parser.values(QStringLiteral("batch"));
+    if (problems.size() > 1)
+        return fault(QStringLiteral("за один раз рассчитывается только одна задача"));
+    if (!parser.positionalArguments().isEmpty())
+        return fault(QStringLiteral("лишний аргумент: %1").arg(parser.positionalArguments().first()));
+    for (const ProgramOption &option : QtOptions())
+        if (parser.isSet(option.names.first()))
+            return fault(
+                QStringLiteral("неизвестный параметр: %1").arg(asWritten(arguments, option.names.first())));
+
+    CommandLine command;
     command.mode = CommandLine::Mode::Batch;
-    bool haveProblem = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        const bool takesValue = argument == u"--batch" || argument == u"--report" || argument == u"--plot";
-        if (takesValue && i + 1 >= arguments.size())
-            return fault(QStringLiteral("%1 needs a file name").arg(argument));
-        if (argument == u"--sweep-reflux") {
-            // A missing range is a bad range.
-            command.refluxSweep = i + 1 < arguments.size() ? arguments[++i] : QString();
-            continue;
-        }
-        if (argument == u"--batch") {
-            if (haveProblem)
-                return fault(QStringLiteral("only one problem file can be calculated at a time"));
-            command.problemFile = arguments[++i];
-            haveProblem = true;
-        } else if (argument == u"--report") {
-            command.reportFile = arguments[++i];
-        } else if (argument == u"--plot") {
-            command.plotFile = arguments[++i];
-            if (!PictureFormatOf(*command.plotFile))
-                return fault(
-                    QStringLiteral("--plot needs a .svg, .png or .pdf file: %1").arg(*command.plotFile));
-        } else if (argument == u"--json") {
-            command.json = true;
-        } else {
-            return fault(QStringLiteral("unknown argument: %1").arg(argument));
-        }
+    command.problemFile = problems.first();
+    command.json = parser.isSet(QStringLiteral("json"));
+    if (parser.isSet(QStringLiteral("report")))
+        command.reportFile = parser.value(QStringLiteral("report"));
+    if (parser.isSet(QStringLiteral("plot"))) {
+        command.plotFile = parser.value(QStringLiteral("plot"));
+        if (!PictureFormatOf(*command.plotFile))
+            return fault(
+                QStringLiteral("для --plot нужен файл .svg, .png или .pdf: %1").arg(*command.plotFile));
     }
-    if (!haveProblem)
-        return fault(QStringLiteral("--batch needs a file name"));
+    if (parser.isSet(SweepOption))
+        command.refluxSweep = parser.value(SweepOption);
     // An output by any name of the problem file would replace the problem.
     for (const auto &[option, output] :
          {std::pair{"--report", command.reportFile}, {"--plot", command.plotFile}})
         if (output && sameFile(*output, command.problemFile))
             return fault(
-                QStringLiteral("%1 names the problem file itself: %2").arg(QLatin1String(option), *output));
+                QStringLiteral("%1 указывает на сам файл задачи: %2").arg(QLatin1String(option), *output));
     return command;
 }
 
-// The windowed program takes a problem file at most; the batch options
-// without --batch and unknown long options are mistakes.
-CommandLine parseWindow(const QStringList &arguments)
+// The windowed program opens one problem file at most; the batch options
+// without --batch are mistakes.
+CommandLine window(const QCommandLineParser &parser)
 {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (argument == u"--json" || argument == u"--report" || argument == u"--plot" ||
-            argument == u"--sweep-reflux")
-            return fault(QStringLiteral("%1 is used with --batch FILE").arg(argument));
-        if (argument.startsWith(QStringLiteral("--")))
-            return fault(QStringLiteral("unknown argument: %1").arg(argument));
-    }
-    return {};
+    for (const char *batchOnly : {"json", "report", "plot", "sweep-reflux"})
+        if (parser.isSet(QLatin1String(batchOnly)))
+            return fault(
+                QStringLiteral("--%1 действует только вместе с --batch ФАЙЛ").arg(QLatin1String(batchOnly)));
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return fault(QStringLiteral("открывается только один файл задачи, лишний: %1").arg(files[1]));
+    CommandLine command;
+    command.problemFile = files.value(0);
+    return command;
 }
 
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList &arguments)
 {
-    const QStringList given = arguments.mid(1);
-    if (std::any_of(given.begin(), given.end(), asksForHelp)) {
-        CommandLine command;
-        command.mode = CommandLine::Mode::Help;
-        return command;
-    }
-    if (given.contains(QStringLiteral("--version"))) {
-        CommandLine command;
-        command.mode = CommandLine::Mode::Version;
-        return command;
-    }
-    if (given.contains(QStringLiteral("--batch")))
-        return parseBatch(arguments);
-    return parseWindow(arguments);
+    QCommandLineParser parser;
+    // Qt's own options are written with one dash: -platform, -style.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    addOptions(parser, ProgramOptions());
+    addOptions(parser, QtOptions());
+    QStringList given = arguments;
+    // A missing range is a bad range, which the batch refuses as it refuses
+    // any other.
+    if (given.size() > 1 && given.last() == QStringLiteral("--") + SweepOption)
+        given.append(QString());
+    const bool parsed = parser.parse(given);
+
+    // Help and the version are answered whatever else is written.
+    if (parser.isSet(QStringLiteral("help")))
+        return answer(CommandLine::Mode::Help);
+    if (parser.isSet(QStringLiteral("version")))
+        return answer(CommandLine::Mode::Version);
+    if (!parsed)
+        return fault(refusal(parser, given));
+    if (parser.isSet(QStringLiteral("batch")))
+        return batch(parser, given);
+    return window(parser);
 }
 
 bool CommandLine::drawsPictures() const
 {
     return plotFile || (reportFile && reportFile->endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive));
-}
-
-QString WindowProblemFile(const QStringList &arguments)
-{
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        if (!arguments[i].startsWith(u'-'))
-            return arguments[i];
-    return {};
-}
-
-QString UsageText()
-{
-    return QStringLiteral("usage: tarelin [FILE | --batch FILE [--json] [--report FILE] [--plot FILE]\n"
-                          "                       [--sweep-reflux FROM:TO:COUNT]]\n"
-                          "  (no argument)   start the windowed program\n"
-                          "  FILE            start the windowed program on the problem in FILE\n"
-                          "  --batch FILE    calculate the problem file FILE and print the results\n"
-                          "  --json          print the results as one JSON object\n"
-                          "  --report FILE   also write the printed report to FILE (.txt or .pdf)\n"
-                          "  --plot FILE     also draw the stage diagrams into FILE (.svg, .png or .pdf)\n"
-                          "  --sweep-reflux FROM:TO:COUNT\n"
-                          "                  calculate the problem at COUNT reflux ratios from FROM to TO\n"
-                          "                  and print them as a table (as JSON with --json)\n"
-                          "  --help          print this text\n"
-                          "  --version       print the version\n");
-}
-
-QString VersionText()
-{
-    return QStringLiteral("tarelin (Тарелин-7) " TARELIN_VERSION "\n");
 }
 
 std::optional<int> AnswerWithoutRunning(const CommandLine &command)
@@ -158,7 +185,8 @@ std::optional<int> AnswerWithoutRunning(const CommandLine &command)
         WriteText(stdout, VersionText());
         return InformationStatus;
     case CommandLine::Mode::Fault:
-        WriteText(stderr, QStringLiteral("tarelin: %1\n").arg(command.fault) + UsageText());
+        WriteText(stderr, QStringLiteral("tarelin: %1\n").arg(command.fault) + UsageSynopsis() +
+                              QStringLiteral("Подробнее: tarelin --help\n"));
         return UsageStatus;
     case CommandLine::Mode::Window:
     case CommandLine::Mode::Batch:

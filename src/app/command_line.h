@@ -10,15 +10,18 @@
 //   tarelin [FILE]                            the windowed program, on the problem in FILE
 //   tarelin --batch FILE [--json] [--report OUT] [--plot PICTURE] [--sweep-reflux FROM:TO:COUNT]
 //   tarelin --help | --version
-// In the windowed program, arguments with a single dash are Qt's own
-// (-platform, -style, ...) and are left to it.
+// The windowed program also takes Qt's own options (-platform, -style, ...)
+// and leaves them to Qt.
 struct CommandLine {
     enum class Mode { Window, Batch, Help, Version, Fault };
     Mode mode = Mode::Window;
     QString fault; // Mode::Fault: what is wrong, for the message
 
-    // Batch mode.
+    // The problem file: calculated in batch mode, opened by the windowed
+    // program (empty when none is named).
     QString problemFile;
+
+    // Batch mode.
     bool json = false;
     std::optional<QString> reportFile;
     std::optional<QString> plotFile; // .svg, .png or .pdf
@@ -34,12 +37,9 @@ struct CommandLine {
 
 CommandLine ParseCommandLine(const QStringList &arguments);
 
-// tarelin FILE: the problem file the windowed program opens, read from the
-// arguments Qt has left once it has taken its own (the value of -platform
-// and the like would otherwise pass for a file). Empty when none is named.
-QString WindowProblemFile(const QStringList &arguments);
-
-// The usage text and the version line.
+// The forms of the command line; the whole help; the version with the
+// licence.
+QString UsageSynopsis();
 QString UsageText();
 QString VersionText();
 

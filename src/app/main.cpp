@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "problem_files.h"
 #include "problem_keeper.h"
+#include "program_identity.h"
 #include "shell.h"
 #include "start_screen.h"
 
@@ -74,7 +75,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Тарелин-7"));
+    IntroduceProgramToDesktop();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     InstallRussianTranslation();
 
@@ -83,7 +84,7 @@ int main(int argc, char *argv[])
     setPlatform(&desktop);
     InstallShell();
 
-    KeepProblemsIn(ProblemFolder());
+    KeepProblemsIn(ProblemFolder(), SettingsFolder());
 
     auto *start = new StartScreen;
     const bool probe = qEnvironmentVariableIsSet("TARELIN_EXIT_AFTER_FIRST_PAINT");
@@ -92,7 +93,7 @@ int main(int argc, char *argv[])
     start->show();
     // Over the start screen: the problem named on the command line, or the
     // offer to continue the last one.
-    const QString file = WindowProblemFile(app.arguments());
+    const QString file = command.problemFile;
     if (!probe)
         QTimer::singleShot(0, start, [file] {
             RunHandler([file] {

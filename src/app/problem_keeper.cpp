@@ -1,5 +1,6 @@
 #include "problem_keeper.h"
 #include "problem_files.h"
+#include "program_identity.h"
 
 #include "engine/problem_file.h"
 #include "engine/road_steps.h"
@@ -7,6 +8,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -14,9 +16,10 @@
 namespace {
 
 struct Keeper {
-    QString folder; // empty: nothing is kept
-    QString path;   // the current problem's file, chosen at its first write
-    QString opened; // the file it was opened from, which is never written
+    QString folder;         // empty: nothing is kept
+    QString settingsFolder; // where the last unfinished problem is remembered
+    QString path;           // the current problem's file, chosen at its first write
+    QString opened;         // the file it was opened from, which is never written
     QDateTime started;
     QByteArray written;    // what the file holds
     QByteArray calculated; // the problem at its last calculation
@@ -31,9 +34,24 @@ Keeper &keeper()
     return k;
 }
 
+const QString SessionFileName = QStringLiteral("session.ini");
+
 QSettings session(const Keeper &k)
 {
-    return QSettings(QDir(k.folder).filePath(QStringLiteral("session.ini")), QSettings::IniFormat);
+    return QSettings(QDir(k.settingsFolder).filePath(SessionFileName), QSettings::IniFormat);
+}
+
+// Earlier versions remembered the last unfinished problem in the folder of
+// problems; that memory moves to the settings once, so that the offer to
+// continue outlives the upgrade.
+void carryOverSession(const Keeper &k)
+{
+    const QString old = QDir(k.folder).filePath(SessionFileName);
+    const QString now = QDir(k.settingsFolder).filePath(SessionFileName);
+    if (old == now || QFileInfo::exists(now) || !QFileInfo::exists(old))
+        return;
+    QDir().mkpath(k.settingsFolder);
+    QFile::rename(old, now);
 }
 
 // "Иванов Хт-31 2026-12-08 21-05-33.tarelin", another number added when a
@@ -92,17 +110,23 @@ void startAfresh(Keeper &k)
 
 QString ProblemFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // Named by the program alone, as it was before the organisation was
+    // named: the problems of earlier versions stay where they are.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(ProgramName());
 }
 
-void KeepProblemsIn(const QString &folder)
+void KeepProblemsIn(const QString &folder, const QString &settingsFolder)
 {
     Keeper &k = keeper();
     k = Keeper{};
     k.folder = folder;
+    k.settingsFolder = settingsFolder;
     startAfresh(k);
-    if (!folder.isEmpty())
-        k.unfinished = session(k).value(QStringLiteral("unfinished")).toString();
+    if (folder.isEmpty())
+        return;
+    carryOverSession(k);
+    k.unfinished = session(k).value(QStringLiteral("unfinished")).toString();
 }
 
 void KeepNewProblem()

@@ -10,15 +10,16 @@
 // problem has changed by the end of a handler (an accepted correction, an
 // accepted change, a calculation, an answer that ends the program), and at
 // once when a data set's last value is typed; every write is atomic. The
-// folder also remembers the last problem left unfinished or not calculated
+// settings remember the last problem left unfinished or not calculated
 // since its last change, which the program offers to continue at start-up.
 
-// Where problems are kept: the program's data folder of the user.
+// Where problems are kept: the user's data folder named by the program.
 QString ProblemFolder();
 
 // Turns the keeping on in folder (the windowed program, and tests), or off
 // with an empty folder; either way the current problem's file is forgotten.
-void KeepProblemsIn(const QString &folder);
+// The last unfinished problem is remembered in settingsFolder.
+void KeepProblemsIn(const QString &folder, const QString &settingsFolder);
 
 // "Готовы к работе ?": the next write starts a new file.
 void KeepNewProblem();

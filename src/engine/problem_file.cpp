@@ -3,7 +3,7 @@
 #include "problem_file_reading.h"
 #include "problem_json.h"
 
-#include "engine/road_steps.h"
+#include "road_steps.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #include "problem_file_checks.h"
 #include "problem_json.h"
 
-#include "engine/equilibrium_table.h"
-#include "engine/feed_checks.h"
-#include "engine/problem_file_keys.h"
-#include "engine/road_steps.h"
-#include "engine/thermal_tables.h"
+#include "equilibrium_table.h"
+#include "feed_checks.h"
+#include "problem_file_keys.h"
+#include "road_steps.h"
+#include "thermal_tables.h"
 #include "model/text.h"
 #include "model/typed_value.h"
 

@@ -1,9 +1,9 @@
 #include "problem_file_reading.h"
 #include "problem_json.h"
 
-#include "engine/feed_checks.h"
-#include "engine/problem_file_keys.h"
-#include "engine/road_steps.h"
+#include "feed_checks.h"
+#include "problem_file_keys.h"
+#include "road_steps.h"
 #include "model/text.h"
 #include "model/typed_value.h"
 

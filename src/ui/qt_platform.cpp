@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QFileDialog>
@@ -233,7 +234,10 @@ QString QtPlatform::shortTime()
 
 QString QtPlatform::programFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    // The pictures lie in share/tarelin beside the program's bin/ once
+    // installed, and the build puts them at the same place from the program.
+    return QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(TARELIN_PICTURES_FROM_PROGRAM)));
 }
 
 void QtPlatform::leaveEventLoop()

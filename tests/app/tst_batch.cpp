@@ -1,4 +1,5 @@
 #include "diagrams/picture_format.h"
+#include "app/command_line.h"
 #include "engine/calculation.h"
 #include "engine/problem_file.h"
 #include "model/problem_data.h"
@@ -121,71 +122,133 @@ private:
     }
 
 private slots:
+    // Every fault is found before a window could open: none needs a display.
     void commandLineFaults_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
         const QString bt = example("benzene-toluene.json");
-        QTest::newRow("no file") << QStringList{"--batch"} << "tarelin: --batch needs a file name";
+        const QString ew = example("ethanol-water.json");
+        QTest::newRow("no file") << QStringList{"--batch"} << "tarelin: после --batch нужно указать ФАЙЛ";
         QTest::newRow("unknown option")
-            << QStringList{"--batch", bt, "--frobnicate"} << "tarelin: unknown argument: --frobnicate";
+            << QStringList{"--batch", bt, "--frobnicate"} << "tarelin: неизвестный параметр: --frobnicate";
         QTest::newRow("file before option")
-            << QStringList{bt, "--batch"} << "tarelin: unknown argument: " + bt;
+            << QStringList{bt, "--batch"} << "tarelin: после --batch нужно указать ФАЙЛ";
+        QTest::newRow("file besides the batch's")
+            << QStringList{ew, "--batch", bt} << "tarelin: лишний аргумент: " + ew;
         QTest::newRow("two problems") << QStringList{"--batch", bt, "--batch", bt}
-                                      << "tarelin: only one problem file can be calculated at a time";
+                                      << "tarelin: за один раз рассчитывается только одна задача";
         QTest::newRow("report without file")
-            << QStringList{"--batch", bt, "--report"} << "tarelin: --report needs a file name";
+            << QStringList{"--batch", bt, "--report"} << "tarelin: после --report нужно указать ОТЧЁТ";
+        QTest::newRow("switch with a value")
+            << QStringList{"--batch", bt, "--json=yes"} << "tarelin: у параметра --json не бывает значения";
+        QTest::newRow("Qt's option in batch mode")
+            << QStringList{"--batch", bt, "-platform", "xcb"} << "tarelin: неизвестный параметр: -platform";
         QTest::newRow("option of the windowed program")
-            << QStringList{"--frobnicate"} << "tarelin: unknown argument: --frobnicate";
+            << QStringList{"--frobnicate"} << "tarelin: неизвестный параметр: --frobnicate";
+        QTest::newRow("unknown short option") << QStringList{"-x", bt} << "tarelin: неизвестный параметр: -x";
+        QTest::newRow("second file") << QStringList{bt, ew}
+                                     << "tarelin: открывается только один файл задачи, лишний: " + ew;
+        QTest::newRow("second file after Qt's options")
+            << QStringList{"-platform", "offscreen", "-style=Fusion", bt, ew}
+            << "tarelin: открывается только один файл задачи, лишний: " + ew;
+        QTest::newRow("Qt's option without its value")
+            << QStringList{bt, "-platform"} << "tarelin: после -platform нужно указать значение";
+        QTest::newRow("batch option without --batch")
+            << QStringList{bt, "--report", "r.txt"}
+            << "tarelin: --report действует только вместе с --batch ФАЙЛ";
         // The same file by another name: the report would replace the problem.
         const QString self = written(QStringLiteral("self.json"), exampleText(bt));
         const QString sameFile = scratch.path() + QStringLiteral("/./self.json");
         QTest::newRow("report over the problem")
             << QStringList{"--batch", self, "--report", sameFile}
-            << "tarelin: --report names the problem file itself: " + sameFile;
+            << "tarelin: --report указывает на сам файл задачи: " + sameFile;
         QTest::newRow("plot without file")
-            << QStringList{"--batch", bt, "--plot"} << "tarelin: --plot needs a file name";
+            << QStringList{"--batch", bt, "--plot"} << "tarelin: после --plot нужно указать РИСУНОК";
         QTest::newRow("plot of an unknown kind")
             << QStringList{"--batch", bt, "--plot", "diagrams.jpg"}
-            << "tarelin: --plot needs a .svg, .png or .pdf file: diagrams.jpg";
+            << "tarelin: для --plot нужен файл .svg, .png или .pdf: diagrams.jpg";
     }
     void commandLineFaults()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
-        const Run run = runTarelin(arguments);
+        Start start;
+        start.withoutDisplay = true;
+        const Run run = runTarelin(arguments, start);
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out, QByteArray());
-        QCOMPARE(QString::fromUtf8(run.err).section(u'\n', 0, 0), message);
-        QVERIFY(run.err.contains("\nusage: tarelin"));
+        const QStringList lines = QString::fromUtf8(run.err).split(u'\n');
+        QCOMPARE(lines.first(), message);
+        QCOMPARE(lines[1], QStringLiteral("Использование:"));
+        QCOMPARE(lines.mid(lines.size() - 2), (QStringList{"Подробнее: tarelin --help", ""}));
         // Nothing was written over the problem.
         if (arguments.size() > 1 && arguments[0] == u"--batch")
             QCOMPARE(exampleText(arguments[1]), exampleText(example("benzene-toluene.json")));
     }
 
-    // Usage and version come without a display, as on a server.
+    // The problem file of the windowed program, among Qt's own options.
+    void windowedProgramFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("none") << QStringList() << QString();
+        QTest::newRow("alone") << QStringList{"a.tarelin"} << "a.tarelin";
+        QTest::newRow("after Qt's options")
+            << QStringList{"-platform", "xcb", "-reverse", "-style=Fusion", "a.tarelin"} << "a.tarelin";
+        QTest::newRow("before Qt's option")
+            << QStringList{"a.tarelin", "-stylesheet", "s.qss"} << "a.tarelin";
+        QTest::newRow("named like an option") << QStringList{"--", "-a.tarelin"} << "-a.tarelin";
+    }
+    void windowedProgramFile()
+    {
+        QFETCH(QStringList, arguments);
+        const CommandLine command = ParseCommandLine(QStringList{"tarelin"} + arguments);
+        QCOMPARE(int(command.mode), int(CommandLine::Mode::Window));
+        QTEST(command.problemFile, "file");
+    }
+
+    // Help and the version come without a display, as on a server, whatever
+    // else the command line holds.
     void informationWithoutDisplay_data()
     {
-        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("firstLine");
-        QTest::newRow("--help")
-            << "--help"
-            << "usage: tarelin [FILE | --batch FILE [--json] [--report FILE] [--plot FILE]";
-        QTest::newRow("-h") << "-h"
-                            << "usage: tarelin [FILE | --batch FILE [--json] [--report FILE] [--plot FILE]";
-        QTest::newRow("--version") << "--version"
-                                   << "tarelin (Тарелин-7) 1.0";
+        QTest::newRow("--help") << QStringList{"--help"} << "Использование:";
+        QTest::newRow("-h") << QStringList{"-h"} << "Использование:";
+        QTest::newRow("help among faults") << QStringList{"--frobnicate", "a", "b", "-h"} << "Использование:";
+        QTest::newRow("--version") << QStringList{"--version"} << "tarelin (Тарелин-7) 1.0";
+        QTest::newRow("-v") << QStringList{"-v"} << "tarelin (Тарелин-7) 1.0";
+        QTest::newRow("version in batch mode")
+            << QStringList{"--batch", "x.json", "-v"} << "tarelin (Тарелин-7) 1.0";
     }
     void informationWithoutDisplay()
     {
-        QFETCH(QString, option);
+        QFETCH(QStringList, arguments);
         QFETCH(QString, firstLine);
         Start start;
         start.withoutDisplay = true;
-        const Run run = runTarelin({option}, start);
+        const Run run = runTarelin(arguments, start);
         QCOMPARE(run.status, 0);
         QCOMPARE(QString::fromUtf8(run.out).section(u'\n', 0, 0), firstLine);
         QCOMPARE(run.err, QByteArray());
+    }
+
+    // The help names every option with its value, in Russian, within a
+    // terminal's width; the version names the licence.
+    void helpAndVersionTexts()
+    {
+        const QString help = QString::fromUtf8(runTarelin({"--help"}).out);
+        for (const char *entry :
+             {"  ФАЙЛ ", "  -h, --help ", "  -v, --version ", "  --batch ФАЙЛ ", "  --json ",
+              "  --report ОТЧЁТ ", "  --plot РИСУНОК ", "  --sweep-reflux ОТ:ДО:ЧИСЛО\n"})
+            QVERIFY2(help.contains(QString::fromUtf8(entry)), entry);
+        for (const char *english : {"Usage", "Options", "Arguments", "print", "show"})
+            QVERIFY2(!help.contains(QLatin1String(english)), english);
+        for (const QString &line : help.split(u'\n'))
+            QVERIFY2(line.size() <= 79, qPrintable(line));
+        QVERIFY(
+            QString::fromUtf8(runTarelin({"--version"}).out).contains(QStringLiteral("GPL-3.0-or-later")));
     }
 
     // A file that cannot be read is refused like any other refused file.
@@ -455,6 +518,14 @@ private slots:
         QCOMPARE(json.status, 2);
         QCOMPARE(QJsonDocument::fromJson(json.out).object().value(QLatin1String("outcome")).toString(),
                  QStringLiteral("invalid"));
+    }
+
+    // A range left out at the end is a bad range, not a faulty command line.
+    void missingSweepRangeIsRefused()
+    {
+        const Run run = runTarelin({"--batch", example("benzene-toluene.json"), "--sweep-reflux"});
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.startsWith("--sweep-reflux FROM:TO:COUNT: "));
     }
 
     void unfinishedProblemIsRefused()

@@ -3,6 +3,7 @@
 #include "app/problem_files.h"
 #include "app/problem_keeper.h"
 
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -68,9 +69,10 @@ private slots:
     void init()
     {
         ResetProblemState(problem());
-        KeepProblemsIn(folder.filePath(QStringLiteral("problems")));
+        KeepProblemsIn(folder.filePath(QStringLiteral("problems")),
+                       folder.filePath(QStringLiteral("settings")));
     }
-    void cleanup() { KeepProblemsIn({}); }
+    void cleanup() { KeepProblemsIn({}, {}); }
 
     // A problem typed up to any step of the road opens where its typing
     // ended; the student types the rest and gets the batch results.
@@ -266,6 +268,33 @@ private slots:
         QVERIFY(QFileInfo::exists(last));
     }
 
+    // The last unfinished problem that an earlier version remembered beside
+    // the problems is still offered after the upgrade, and its memory moves
+    // to the settings once: an old memory found there later changes nothing.
+    void memoryBesideTheProblemsIsCarriedOverOnce()
+    {
+        QTemporaryDir upgraded;
+        const QString problems = upgraded.filePath(QStringLiteral("problems"));
+        const QString settings = upgraded.filePath(QStringLiteral("settings"));
+        QVERIFY(QDir().mkpath(problems));
+        const auto rememberBesideTheProblems = [&](const QString &name) {
+            const QString path = Written(upgraded, QStringLiteral("problems/") + name, "{}");
+            QSettings(QDir(problems).filePath(QStringLiteral("session.ini")), QSettings::IniFormat)
+                .setValue(QStringLiteral("unfinished"), path);
+            return path;
+        };
+        const QString unfinished =
+            rememberBesideTheProblems(QStringLiteral("Иванов Хт-31 2026-12-08 21-05-33.tarelin"));
+        KeepProblemsIn(problems, settings);
+        QCOMPARE(LastUnfinishedProblem(), unfinished);
+        QVERIFY(!QFileInfo::exists(QDir(problems).filePath(QStringLiteral("session.ini"))));
+        QVERIFY(QFileInfo::exists(QDir(settings).filePath(QStringLiteral("session.ini"))));
+
+        rememberBesideTheProblems(QStringLiteral("Петрова Хт-32 2026-12-09 10-00-00.tarelin"));
+        KeepProblemsIn(problems, settings);
+        QCOMPARE(LastUnfinishedProblem(), unfinished);
+    }
+
     void badFilesChangeNothing_data()
     {
         QTest::addColumn<QString>("name");
@@ -306,7 +335,8 @@ private slots:
     // goes on.
     void unwritableFolderOfProblemsIsToldOnce()
     {
-        KeepProblemsIn(Written(folder, QStringLiteral("not a folder"), "x"));
+        KeepProblemsIn(Written(folder, QStringLiteral("not a folder"), "x"),
+                       folder.filePath(QStringLiteral("settings")));
         ScriptedSession session;
         (new StartScreen)->show();
         session->answers({"иванов хт-31", "бензол", "толуол", "7"});
