@@ -97,7 +97,7 @@ QTableWidgetItem *cell(const QString &text, bool feed)
 DiagramCanvas::DiagramCanvas(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Picture1"));
+    setObjectName(QStringLiteral("DiagramCanvas"));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -150,55 +150,55 @@ void DiagramCanvas::paintEvent(QPaintEvent *)
 }
 
 DiagramWindow::DiagramWindow()
-    : FormBase(QStringLiteral("Form50"))
+    : FormBase(QStringLiteral("DiagramWindow"))
 {
     setWindowTitle(QStringLiteral("ДИАГРАММЫ РАСЧЁТА СТУПЕНЕЙ"));
     setGeometryTwips(FormLeft, FormTop, FormWidth, FormHeight);
     tabs = new QTabBar(this);
-    tabs->setObjectName(QStringLiteral("TabStrip1"));
+    tabs->setObjectName(QStringLiteral("DiagramPages"));
     tabs->addTab(QStringLiteral("Диаграммы y–x и H–x"));
     tabs->addTab(QStringLiteral("Выбор флегмового числа: N(R)"));
     tabs->setDrawBase(false);
     picture = new DiagramCanvas(this);
-    table1 = addTable(this, QStringLiteral("Table1"));
-    table2 = addTable(this, QStringLiteral("Table2"));
-    titles[0] = addLabel(QStringLiteral("Label1"), QStringLiteral("Постоянство мольных расходов"));
-    titles[1] = addLabel(QStringLiteral("Label2"), QStringLiteral("Точный расчёт"));
-    note = addLabel(QStringLiteral("Label3"), QStringLiteral("◄ ступень питания; x, y — мольные доли"));
-    label4 = addLabel(QStringLiteral("Label4"), QStringLiteral("R ="));
-    label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    slider1 = new QSlider(Qt::Horizontal, this);
-    slider1->setObjectName(QStringLiteral("Slider1"));
-    slider1->setRange(0, SliderSteps);
-    slider1->setPageStep(SliderSteps / 20);
-    text1 = new DecimalSpinBox(this);
-    text1->setObjectName(QStringLiteral("Text1"));
-    text1->setKeyboardTracking(false);
-    label5 = addLabel(QStringLiteral("Label5"));
-    command5 = addButton(QStringLiteral("Command5"), QStringLiteral("Принять R в задачу"));
-    command1 = addButton(QStringLiteral("Command1"), QStringLiteral("Сохранить диаграмму y–x"));
-    command2 = addButton(QStringLiteral("Command2"), QStringLiteral("Сохранить диаграмму H–x"));
-    command3 = addButton(QStringLiteral("Command3"), QStringLiteral("Печать диаграмм"));
-    command4 = addButton(QStringLiteral("Command4"), QStringLiteral("Закрыть"));
-    slider1->setToolTip(QStringLiteral("Пробное флегмовое число: диаграммы и таблицы следуют за ним, "
-                                       "задача не меняется"));
-    command5->setToolTip(QStringLiteral("Пробное флегмовое число становится флегмовым числом задачи, "
-                                        "и задача рассчитывается заново"));
+    constantFlowTable = addTable(this, QStringLiteral("ConstantFlowStages"));
+    exactTable = addTable(this, QStringLiteral("ExactStages"));
+    titles[0] = addLabel(QStringLiteral("ConstantFlowTitle"), QStringLiteral("Постоянство мольных расходов"));
+    titles[1] = addLabel(QStringLiteral("ExactTitle"), QStringLiteral("Точный расчёт"));
+    note = addLabel(QStringLiteral("TableNote"), QStringLiteral("◄ ступень питания; x, y — мольные доли"));
+    refluxCaption = addLabel(QStringLiteral("RefluxCaption"), QStringLiteral("R ="));
+    refluxCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    slider = new QSlider(Qt::Horizontal, this);
+    slider->setObjectName(QStringLiteral("RefluxSlider"));
+    slider->setRange(0, SliderSteps);
+    slider->setPageStep(SliderSteps / 20);
+    refluxEntry = new DecimalSpinBox(this);
+    refluxEntry->setObjectName(QStringLiteral("RefluxBox"));
+    refluxEntry->setKeyboardTracking(false);
+    ratioText = addLabel(QStringLiteral("RefluxRatio"));
+    adopt = addButton(QStringLiteral("TakeRefluxIntoProblem"), QStringLiteral("Принять R в задачу"));
+    saveYx = addButton(QStringLiteral("SaveYxDiagram"), QStringLiteral("Сохранить диаграмму y–x"));
+    saveHx = addButton(QStringLiteral("SaveEnthalpyDiagram"), QStringLiteral("Сохранить диаграмму H–x"));
+    printPage = addButton(QStringLiteral("PrintDiagrams"), QStringLiteral("Печать диаграмм"));
+    closeButton = addButton(QStringLiteral("CloseDiagrams"), QStringLiteral("Закрыть"));
+    slider->setToolTip(QStringLiteral("Пробное флегмовое число: диаграммы и таблицы следуют за ним, "
+                                      "задача не меняется"));
+    adopt->setToolTip(QStringLiteral("Пробное флегмовое число становится флегмовым числом задачи, "
+                                     "и задача рассчитывается заново"));
     arrange();
     connect(tabs, &QTabBar::currentChanged, this, [this](int index) { showPage(DiagramPage(index)); });
-    connect(slider1, &QSlider::valueChanged, this, &DiagramWindow::sliderMoved);
-    connect(text1, &QDoubleSpinBox::valueChanged, this, &DiagramWindow::refluxTyped);
-    connect(command1, &QPushButton::clicked, this, &DiagramWindow::Command1_Click);
-    connect(command2, &QPushButton::clicked, this, &DiagramWindow::Command2_Click);
-    connect(command3, &QPushButton::clicked, this, &DiagramWindow::Command3_Click);
-    connect(command4, &QPushButton::clicked, this, &DiagramWindow::Command4_Click);
-    connect(command5, &QPushButton::clicked, this, &DiagramWindow::Command5_Click);
+    connect(slider, &QSlider::valueChanged, this, &DiagramWindow::sliderMoved);
+    connect(refluxEntry, &QDoubleSpinBox::valueChanged, this, &DiagramWindow::refluxTyped);
+    connect(saveYx, &QPushButton::clicked, this, &DiagramWindow::saveYxDiagram);
+    connect(saveHx, &QPushButton::clicked, this, &DiagramWindow::saveEnthalpyDiagram);
+    connect(printPage, &QPushButton::clicked, this, &DiagramWindow::printDiagrams);
+    connect(closeButton, &QPushButton::clicked, this, &DiagramWindow::closeDiagrams);
+    connect(adopt, &QPushButton::clicked, this, &DiagramWindow::takeTriedReflux);
 }
 
 void DiagramWindow::arrange()
 {
     const int buttonTop = height() - Margin - ButtonHeight;
-    QPushButton *const buttons[] = {command1, command2, command3, command4};
+    QPushButton *const buttons[] = {saveYx, saveHx, printPage, closeButton};
     const int buttonsLeft = width() - Margin - 4 * ButtonWidth - 3 * ButtonGap;
     int left = buttonsLeft;
     for (QPushButton *button : buttons) {
@@ -210,7 +210,7 @@ void DiagramWindow::arrange()
     const int tablesLeft = width() - Margin - TableWidth;
     const int noteTop = buttonTop - Margin - TitleHeight;
     note->setGeometry(tablesLeft, noteTop, TableWidth, TitleHeight);
-    QTableWidget *const tables[] = {table1, table2};
+    QTableWidget *const tables[] = {constantFlowTable, exactTable};
     const int step = (noteTop - Margin) / 2;
     for (int k = 0; k < 2; ++k) {
         const int top = Margin + k * step;
@@ -226,19 +226,19 @@ void DiagramWindow::arrange()
 // takes the room left, R/Rmin and the button that takes R into the problem.
 void DiagramWindow::arrangeRefluxControls(int top, int right)
 {
-    const int boxHeight = text1->sizeHint().height();
+    const int boxHeight = refluxEntry->sizeHint().height();
     const int boxTop = top + (ButtonHeight - boxHeight) / 2;
     int left = Margin;
-    label4->setGeometry(left, top, RefluxLabelWidth, ButtonHeight);
+    refluxCaption->setGeometry(left, top, RefluxLabelWidth, ButtonHeight);
     left += RefluxLabelWidth + Margin;
-    text1->setGeometry(left, boxTop, RefluxBoxWidth, boxHeight);
+    refluxEntry->setGeometry(left, boxTop, RefluxBoxWidth, boxHeight);
     left += RefluxBoxWidth + Margin;
     const int sliderWidth = std::max(60, right - left - RatioWidth - AdoptWidth - 2 * Margin);
-    slider1->setGeometry(left, top, sliderWidth, ButtonHeight);
+    slider->setGeometry(left, top, sliderWidth, ButtonHeight);
     left += sliderWidth + Margin;
-    label5->setGeometry(left, top, RatioWidth, ButtonHeight);
+    ratioText->setGeometry(left, top, RatioWidth, ButtonHeight);
     left += RatioWidth + Margin;
-    command5->setGeometry(left, top, AdoptWidth, ButtonHeight);
+    adopt->setGeometry(left, top, AdoptWidth, ButtonHeight);
 }
 
 void DiagramWindow::resizeEvent(QResizeEvent *event)
@@ -265,7 +265,7 @@ void DiagramWindow::showCalculation(const ProblemData &data)
     fillTables();
     setUpRefluxControls();
     // The arrow keys try reflux ratios at once; without a study, Enter closes.
-    (curve.minimumReflux ? static_cast<QWidget *>(text1) : command4)->setFocus();
+    (curve.minimumReflux ? static_cast<QWidget *>(refluxEntry) : closeButton)->setFocus();
 }
 
 std::optional<float> DiagramWindow::triedReflux() const
@@ -276,24 +276,24 @@ std::optional<float> DiagramWindow::triedReflux() const
 void DiagramWindow::setUpRefluxControls()
 {
     const bool studied = curve.minimumReflux.has_value();
-    for (QWidget *control :
-         {static_cast<QWidget *>(slider1), static_cast<QWidget *>(text1), static_cast<QWidget *>(label4)})
+    for (QWidget *control : {static_cast<QWidget *>(slider), static_cast<QWidget *>(refluxEntry),
+                             static_cast<QWidget *>(refluxCaption)})
         control->setEnabled(studied);
     // Until another reflux ratio is tried there is nothing to take.
-    command5->setEnabled(false);
-    const QSignalBlocker sliderQuiet(slider1), boxQuiet(text1);
+    adopt->setEnabled(false);
+    const QSignalBlocker sliderQuiet(slider), boxQuiet(refluxEntry);
     if (!studied) {
-        label5->setText(QStringLiteral("Rmin нет"));
+        ratioText->setText(QStringLiteral("Rmin нет"));
         return;
     }
     // Steps of a hundredth of the minimum's order, at least three digits.
     const int order = int(std::floor(std::log10(*curve.minimumReflux)));
-    text1->setDecimals(std::clamp(2 - order, 0, 6));
-    text1->setSingleStep(std::pow(10.0, order - 2));
-    text1->setRange(curve.whatIfLow, curve.whatIfHigh);
+    refluxEntry->setDecimals(std::clamp(2 - order, 0, 6));
+    refluxEntry->setSingleStep(std::pow(10.0, order - 2));
+    refluxEntry->setRange(curve.whatIfLow, curve.whatIfHigh);
     const double own = std::clamp(double(curve.problemReflux), curve.whatIfLow, curve.whatIfHigh);
-    text1->setValue(own);
-    slider1->setValue(sliderPosition(own));
+    refluxEntry->setValue(own);
+    slider->setValue(sliderPosition(own));
     showRatio(own);
 }
 
@@ -304,25 +304,25 @@ int DiagramWindow::sliderPosition(double R) const
 
 void DiagramWindow::showRatio(double R)
 {
-    label5->setText(QStringLiteral("= %1·Rmin").arg(FormatFixed(float(R / *curve.minimumReflux), 0, 2)));
+    ratioText->setText(QStringLiteral("= %1·Rmin").arg(FormatFixed(float(R / *curve.minimumReflux), 0, 2)));
 }
 
 void DiagramWindow::sliderMoved(int position)
 {
     const double R = curve.whatIfLow + (curve.whatIfHigh - curve.whatIfLow) * position / SliderSteps;
     {
-        const QSignalBlocker quiet(text1);
-        text1->setValue(R);
+        const QSignalBlocker quiet(refluxEntry);
+        refluxEntry->setValue(R);
     }
     // The box rounds to its decimals: the R tried is the R shown.
-    tryReflux(text1->value());
+    tryReflux(refluxEntry->value());
 }
 
 void DiagramWindow::refluxTyped(double R)
 {
     {
-        const QSignalBlocker quiet(slider1);
-        slider1->setValue(sliderPosition(R));
+        const QSignalBlocker quiet(slider);
+        slider->setValue(sliderPosition(R));
     }
     tryReflux(R);
 }
@@ -338,13 +338,13 @@ void DiagramWindow::tryReflux(double R)
     picture->setDiagrams(&shown);
     picture->setStudy(&curve, &*tried);
     fillTables();
-    command5->setEnabled(tried->R != curve.problemReflux);
+    adopt->setEnabled(tried->R != curve.problemReflux);
 }
 
 void DiagramWindow::fillTables()
 {
-    fillTable(table1, shown.constantFlow);
-    fillTable(table2, shown.exact);
+    fillTable(constantFlowTable, shown.constantFlow);
+    fillTable(exactTable, shown.exact);
 }
 
 void DiagramWindow::fillTable(QTableWidget *table, const CountSummary &count)
@@ -374,7 +374,7 @@ void DiagramWindow::saveDiagram(ColumnDiagramKind kind, const QString &title, co
                          QStringLiteral("Диаграмма не сохранена в %1:\n%2").arg(path, error));
 }
 
-void DiagramWindow::Command1_Click()
+void DiagramWindow::saveYxDiagram()
 {
     RunHandler([&] {
         saveDiagram(ColumnDiagramKind::McCabeThiele, QStringLiteral("Сохранение диаграммы y–x"),
@@ -382,7 +382,7 @@ void DiagramWindow::Command1_Click()
     });
 }
 
-void DiagramWindow::Command2_Click()
+void DiagramWindow::saveEnthalpyDiagram()
 {
     RunHandler([&] {
         saveDiagram(ColumnDiagramKind::Enthalpy, QStringLiteral("Сохранение диаграммы H–x"),
@@ -390,7 +390,7 @@ void DiagramWindow::Command2_Click()
     });
 }
 
-void DiagramWindow::Command3_Click()
+void DiagramWindow::printDiagrams()
 {
     RunHandler([&] {
         Platform &desk = platform();
@@ -403,12 +403,12 @@ void DiagramWindow::Command3_Click()
     });
 }
 
-void DiagramWindow::Command4_Click()
+void DiagramWindow::closeDiagrams()
 {
     unload();
 }
 
-void DiagramWindow::Command5_Click()
+void DiagramWindow::takeTriedReflux()
 {
     RunHandler([&] {
         const std::optional<float> R = triedReflux();
@@ -419,7 +419,7 @@ void DiagramWindow::Command5_Click()
             return;
         // The diagrams of the new calculation open where the student was.
         ShowDiagramWindow();
-        if (auto *next = FindForm<DiagramWindow>(QStringLiteral("Form50")); next && next != this)
+        if (auto *next = FindForm<DiagramWindow>(QStringLiteral("DiagramWindow")); next && next != this)
             next->showPage(page);
     });
 }
@@ -427,11 +427,11 @@ void DiagramWindow::Command5_Click()
 void DiagramWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
-        Command4_Click();
+        closeDiagrams();
         return;
     }
     if (event->matches(QKeySequence::Print)) {
-        Command3_Click();
+        printDiagrams();
         return;
     }
     if (event->matches(QKeySequence::NextChild) || event->matches(QKeySequence::PreviousChild)) {
@@ -448,7 +448,7 @@ void DiagramWindow::closeRequested()
 
 void ShowDiagramWindow()
 {
-    auto *window = FindForm<DiagramWindow>(QStringLiteral("Form50"));
+    auto *window = FindForm<DiagramWindow>(QStringLiteral("DiagramWindow"));
     const bool open = window != nullptr;
     if (!open)
         window = new DiagramWindow;

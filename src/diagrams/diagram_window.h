@@ -47,7 +47,7 @@ private:
     RefluxCurveDrawing curveDrawn;
 };
 
-// The diagram window Form50, reached from the results window: the y–x
+// The diagram window, reached from the results window: the y–x
 // diagram with the constant-molar-flow staircase and the enthalpy–
 // composition diagram with the exact count, the stages of both counts in
 // two tables, and buttons to save either diagram, print both with the
@@ -65,20 +65,21 @@ public:
     const ColumnDiagrams &diagrams() const { return shown; }
     const RefluxCurve &study() const { return curve; }
     DiagramCanvas *canvas() const { return picture; }
-    DecimalSpinBox *refluxBox() const { return text1; }
-    QSlider *refluxSlider() const { return slider1; }
-    QPushButton *adoptButton() const { return command5; }
+    DecimalSpinBox *refluxBox() const { return refluxEntry; }
+    QSlider *refluxSlider() const { return slider; }
+    QPushButton *adoptButton() const { return adopt; }
     void showPage(DiagramPage page);
     // The reflux ratio being tried, none while the problem's own calculation
     // is shown.
     std::optional<float> triedReflux() const;
 
 public slots:
-    void Command1_Click(); // save the y–x diagram
-    void Command2_Click(); // save the enthalpy–composition diagram
-    void Command3_Click(); // print
-    void Command4_Click(); // close
-    void Command5_Click(); // take the tried reflux ratio into the problem
+    void saveYxDiagram();
+    void saveEnthalpyDiagram();
+    void printDiagrams();
+    void closeDiagrams();
+    // The tried reflux ratio taken into the problem, which is calculated anew.
+    void takeTriedReflux();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -111,12 +112,12 @@ private:
     std::optional<RefluxPoint> tried;
     DiagramCanvas *picture = nullptr;
     QTabBar *tabs = nullptr;
-    QTableWidget *table1 = nullptr, *table2 = nullptr;
-    QLabel *titles[2] = {}, *note = nullptr, *label4 = nullptr, *label5 = nullptr;
-    QSlider *slider1 = nullptr;
-    DecimalSpinBox *text1 = nullptr;
-    QPushButton *command1 = nullptr, *command2 = nullptr, *command3 = nullptr, *command4 = nullptr,
-                *command5 = nullptr;
+    QTableWidget *constantFlowTable = nullptr, *exactTable = nullptr;
+    QLabel *titles[2] = {}, *note = nullptr, *refluxCaption = nullptr, *ratioText = nullptr;
+    QSlider *slider = nullptr;
+    DecimalSpinBox *refluxEntry = nullptr;
+    QPushButton *saveYx = nullptr, *saveHx = nullptr, *printPage = nullptr, *closeButton = nullptr,
+                *adopt = nullptr;
 };
 
 // Opens the diagram window on the last calculation, or brings the open one

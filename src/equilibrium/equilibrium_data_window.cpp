@@ -85,7 +85,7 @@ QString AzeotropeControlLine(const ProblemData &data)
 }
 
 EquilibriumDataWindow::EquilibriumDataWindow(EquilibriumRoad road)
-    : FormBase(road == EquilibriumRoad::FirstEntry ? QStringLiteral("Form2") : QStringLiteral("Form26"))
+    : FormBase(EquilibriumDataWindowName(road))
     , currentRoad(road)
 {
     setGeometryTwips(0, 0, WindowWidth, WindowHeight);
@@ -355,7 +355,7 @@ void EquilibriumDataWindow::acceptTable()
     if (currentRoad == EquilibriumRoad::FirstEntry) {
         // The next window closes every other window as it opens.
         unload();
-        if (FormBase *editor = FindForm(QStringLiteral("Form4")))
+        if (FormBase *editor = FindForm(EquilibriumEditorName(EquilibriumRoad::FirstEntry)))
             editor->unload();
         roads().continueFirstRoad({RoadSet::Equilibrium});
         return;
@@ -430,8 +430,7 @@ void ShowTypedEquilibriumTable()
 
 EquilibriumDataWindow *EquilibriumDataWindowOf(EquilibriumRoad road)
 {
-    const QString name =
-        road == EquilibriumRoad::FirstEntry ? QStringLiteral("Form2") : QStringLiteral("Form26");
+    const QString name = EquilibriumDataWindowName(road);
     if (auto *window = FindForm<EquilibriumDataWindow>(name))
         return window;
     return new EquilibriumDataWindow(road);

@@ -1,4 +1,5 @@
 #include "equilibrium_editor.h"
+#include "equilibrium_screens.h"
 #include "equilibrium_values.h"
 
 #include "engine/equilibrium_table.h"
@@ -53,7 +54,7 @@ bool inside(int value, int low, int high)
 } // namespace
 
 EquilibriumEditor::EquilibriumEditor(EquilibriumRoad road)
-    : FormBase(road == EquilibriumRoad::FirstEntry ? QStringLiteral("Form4") : QStringLiteral("Form25"))
+    : FormBase(EquilibriumEditorName(road))
     , currentRoad(road)
 {
     setWindowTitle(QStringLiteral("РАВНОВЕСНАЯ ЗАВИСИМОСТЬ"));
@@ -432,7 +433,7 @@ void EquilibriumEditor::Command1_Click()
         return;
     }
     if (currentRoad == EquilibriumRoad::FirstEntry) {
-        if (FormBase *window = FindForm(QStringLiteral("Form2")))
+        if (FormBase *window = FindForm(EquilibriumDataWindowName(EquilibriumRoad::FirstEntry)))
             window->unload();
         roads().continueFirstRoad({RoadSet::Equilibrium});
         return;
@@ -502,8 +503,7 @@ void InstallEquilibriumEditorExits(EquilibriumEditorExits exits)
 
 EquilibriumEditor *OpenEquilibriumEditorOn(EquilibriumRoad road)
 {
-    const QString name =
-        road == EquilibriumRoad::FirstEntry ? QStringLiteral("Form4") : QStringLiteral("Form25");
+    const QString name = EquilibriumEditorName(road);
     auto *editor = FindForm<EquilibriumEditor>(name);
     if (!editor)
         editor = new EquilibriumEditor(road);

@@ -4,6 +4,16 @@
 
 #include "ui/form_base.h"
 
+QString EquilibriumDataWindowName(EquilibriumRoad road)
+{
+    return road == EquilibriumRoad::FirstEntry ? QStringLiteral("Form2") : QStringLiteral("Form26");
+}
+
+QString EquilibriumEditorName(EquilibriumRoad road)
+{
+    return road == EquilibriumRoad::FirstEntry ? QStringLiteral("Form4") : QStringLiteral("Form25");
+}
+
 void InstallEquilibriumScreens()
 {
     InstallEquilibriumEditorExits({ShowFaultyEquilibriumTable, EnterNewEquilibriumData});
@@ -33,7 +43,7 @@ void OpenEquilibriumEditor()
 
 void OpenEquilibriumChangeEditor()
 {
-    auto *editor = FindForm<EquilibriumEditor>(QStringLiteral("Form25"));
+    auto *editor = FindForm<EquilibriumEditor>(EquilibriumEditorName(EquilibriumRoad::Change));
     if (!editor)
         editor = new EquilibriumEditor(EquilibriumRoad::Change);
     CloseOtherForms();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The equilibrium screens as the other screens and the shell reach them.
 
 // Ties the equilibrium screens to each other; run once with the shell.
@@ -9,6 +11,10 @@ void InstallEquilibriumScreens();
 // Form3, Form4, Form5) and the change of data after a calculation (Form26,
 // Form27, Form25, Form28).
 enum class EquilibriumRoad { FirstEntry, Change };
+
+// The design names of the data window and of the diagram editor of each road.
+QString EquilibriumDataWindowName(EquilibriumRoad road); // Form2, Form26
+QString EquilibriumEditorName(EquilibriumRoad road);     // Form4, Form25
 
 // The diagram editor Form4 of the first-entry road, drawn and shown; the
 // feed-condition window goes back to it to correct the curve.

@@ -2,8 +2,15 @@
 
 #include "model/problem_data.h"
 
+#include <QString>
+
 // The feed and thermal data screens as the other screens and the shell
 // reach them.
+
+// The design names of the solution-temperature list and of the solution
+// table of the first-entry road.
+inline const QString SolutionTemperaturesName = QStringLiteral("Form18");
+inline const QString SolutionTableName = QStringLiteral("Form20");
 
 // The feed-condition window Form6 with the equilibrium diagram, once the
 // equilibrium table has been accepted on the first-entry road.

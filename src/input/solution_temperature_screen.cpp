@@ -1,4 +1,5 @@
 #include "solution_temperature_screen.h"
+#include "input_screens.h"
 #include "thermal_data_set.h"
 #include "thermal_flow.h"
 #include "thermal_prompts.h"
@@ -59,7 +60,7 @@ QStringList TemperatureLines()
 } // namespace
 
 SolutionTemperatureScreen::SolutionTemperatureScreen()
-    : FormBase(QStringLiteral("Form18"))
+    : FormBase(SolutionTemperaturesName)
     , command3(addButton(QStringLiteral("Command3"), QStringLiteral("НЕ ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ")))
     , command4(addButton(QStringLiteral("Command4"), QStringLiteral("ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ")))
     , command5(addButton(QStringLiteral("Command5"), QStringLiteral("КОНЕЦ ИСПРАВЛЕНИЙ")))

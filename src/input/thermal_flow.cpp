@@ -73,7 +73,7 @@ ThermalTableScreen *LoadSolutionHeatCapacityScreen()
     road.accepted = [](ThermalTableScreen &, int temperature, bool) {
         roads().continueFirstRoad({RoadSet::SolutionHeatCapacity, temperature});
     };
-    return new ThermalTableScreen(QStringLiteral("Form20"), SolutionHeatCapacityDataSet(), road);
+    return new ThermalTableScreen(SolutionTableName, SolutionHeatCapacityDataSet(), road);
 }
 
 // The screen of a thermal data set, loaded or brought to the front.
@@ -87,9 +87,9 @@ ThermalTableScreen *ScreenOf(RoadSet set)
     case RoadSet::VaporizationHeat:
         return ReuseOrLoad(QStringLiteral("Form15"), LoadVaporizationHeatScreen);
     default:
-        if (auto *temperatures = FindForm(QStringLiteral("Form18")))
+        if (auto *temperatures = FindForm(SolutionTemperaturesName))
             temperatures->unload();
-        return ReuseOrLoad(QStringLiteral("Form20"), LoadSolutionHeatCapacityScreen);
+        return ReuseOrLoad(SolutionTableName, LoadSolutionHeatCapacityScreen);
     }
 }
 

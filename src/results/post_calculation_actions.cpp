@@ -13,7 +13,7 @@ namespace {
 
 ResultsWindow *openResultsWindow()
 {
-    return FindForm<ResultsWindow>(QStringLiteral("Form23"));
+    return FindForm<ResultsWindow>(ResultsWindowName);
 }
 
 } // namespace

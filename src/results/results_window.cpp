@@ -1,5 +1,6 @@
 #include "results_window.h"
 #include "post_calculation_actions.h"
+#include "results_screens.h"
 
 #include "engine/calculation.h"
 #include "model/problem_data.h"
@@ -36,16 +37,16 @@ void SetResultsWindowActions(ResultsWindowActions actions)
 }
 
 ResultsWindow::ResultsWindow()
-    : FormBase(QStringLiteral("Form23"))
+    : FormBase(ResultsWindowName)
 {
     setWindowTitle(QStringLiteral("ВЫВОД РЕЗУЛЬТАТОВ РАСЧЁТА"));
     setGeometryTwips(FormLeft, FormTop, FormWidth, FormHeight);
     command2 = addButton(QStringLiteral("Command2"), QStringLiteral("Изменение информации"));
     command3 = addButton(QStringLiteral("Command3"), QStringLiteral("  Печать результатов"));
     command1 = addButton(QStringLiteral("Command1"), QStringLiteral("Окончание расчёта"));
-    saveProblem = addButton(QStringLiteral("CommandSave"), QStringLiteral("Сохранение задачи"));
+    saveProblem = addButton(QStringLiteral("SaveProblem"), QStringLiteral("Сохранение задачи"));
     saveProblem->setToolTip(QStringLiteral("Сохранить задачу в файл (Ctrl+S)"));
-    openDiagrams = addButton(QStringLiteral("CommandDiagrams"), QStringLiteral("Диаграммы ступеней"));
+    openDiagrams = addButton(QStringLiteral("ShowStageDiagrams"), QStringLiteral("Диаграммы ступеней"));
     openDiagrams->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
     openDiagrams->setToolTip(QStringLiteral("y–x и H–x диаграммы рассчитанных ступеней (Ctrl+D)"));
     placeButtons();
@@ -53,7 +54,7 @@ ResultsWindow::ResultsWindow()
     connect(command1, &QPushButton::clicked, this, &ResultsWindow::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &ResultsWindow::Command2_Click);
     connect(command3, &QPushButton::clicked, this, &ResultsWindow::Command3_Click);
-    connect(openDiagrams, &QPushButton::clicked, this, &ResultsWindow::CommandDiagrams_Click);
+    connect(openDiagrams, &QPushButton::clicked, this, &ResultsWindow::showStageDiagrams);
 }
 
 // Left to right Command2, Command3, Command1, with four equal gaps; in the
@@ -124,7 +125,7 @@ void ResultsWindow::Command3_Click()
     run(installedActions().printReport);
 }
 
-void ResultsWindow::CommandDiagrams_Click()
+void ResultsWindow::showStageDiagrams()
 {
     run(installedActions().showDiagrams);
 }

@@ -14,7 +14,7 @@ struct ResultsWindowActions {
     std::function<void()> changeData;   // Command2
     std::function<void()> printReport;  // Command3
     std::function<void()> endWork;      // Command1
-    std::function<void()> showDiagrams; // CommandDiagrams
+    std::function<void()> showDiagrams; // "Диаграммы ступеней"
 };
 void SetResultsWindowActions(ResultsWindowActions actions);
 
@@ -41,7 +41,7 @@ public slots:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
-    void CommandDiagrams_Click();
+    void showStageDiagrams();
 
 private:
     void placeButtons();

@@ -2,6 +2,7 @@
 #include "results_window.h"
 
 #include "engine/calculation.h"
+#include "input/input_screens.h"
 #include "model/problem_data.h"
 #include "ui/form_base.h"
 #include "ui/problem_keeping.h"
@@ -12,7 +13,7 @@ void RunCalculation()
 {
     // The last entry window goes, and with the results window loaded last
     // every other window is closed.
-    if (FormBase *entry = FindForm(QStringLiteral("Form20")))
+    if (FormBase *entry = FindForm(SolutionTableName))
         entry->unload();
     auto *window = new ResultsWindow;
     CloseOtherForms();

@@ -48,7 +48,7 @@ ResultsWindow *resultsOf(const ProblemData &data)
 DiagramWindow *openDiagrams(ResultsWindow *results)
 {
     QTest::mouseClick(results->diagramsButton(), Qt::LeftButton);
-    return FindForm<DiagramWindow>(QStringLiteral("Form50"));
+    return FindForm<DiagramWindow>(QStringLiteral("DiagramWindow"));
 }
 
 } // namespace
@@ -115,7 +115,7 @@ private slots:
         window->canvas()->grab();
         QCOMPARE(window->canvas()->drawing(ColumnDiagramKind::McCabeThiele).steps, 11);
         QCOMPARE(window->canvas()->drawing(ColumnDiagramKind::Enthalpy).steps, 19);
-        auto *exact = window->findChild<QTableWidget *>(QStringLiteral("Table2"));
+        auto *exact = window->findChild<QTableWidget *>(QStringLiteral("ExactStages"));
         QCOMPARE(exact->rowCount(), 19);
         QCOMPARE(exact->item(10, 0)->text(), QStringLiteral("11 ◄"));
         QCOMPARE(exact->item(18, 2)->text(), QStringLiteral("0.9763"));
@@ -123,12 +123,12 @@ private slots:
         ProblemData changed = problem();
         changed.Feed.Value[FeedR] = 5.0f;
         results = resultsOf(changed);
-        QVERIFY(!FindForm(QStringLiteral("Form50")));
+        QVERIFY(!FindForm(QStringLiteral("DiagramWindow")));
         window = openDiagrams(results);
         window->canvas()->grab();
         QCOMPARE(window->canvas()->drawing(ColumnDiagramKind::McCabeThiele).steps, 8);
         QCOMPARE(window->canvas()->drawing(ColumnDiagramKind::Enthalpy).steps, 8);
-        QCOMPARE(window->findChild<QTableWidget *>(QStringLiteral("Table2"))->rowCount(), 8);
+        QCOMPARE(window->findChild<QTableWidget *>(QStringLiteral("ExactStages"))->rowCount(), 8);
 
         // Its close button closes the diagrams, without a question.
         window->close();
@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(problem().Feed.Text[FeedR], QStringLiteral("2.5"));
         QVERIFY(std::memcmp(problem().Results.Value, atTried.Results.Value, sizeof atTried.Results.Value) ==
                 0);
-        auto *next = FindForm<DiagramWindow>(QStringLiteral("Form50"));
+        auto *next = FindForm<DiagramWindow>(QStringLiteral("DiagramWindow"));
         QVERIFY(next && next != window && next->isVisible());
         QCOMPARE(next->canvas()->page(), DiagramPage::RefluxStudy);
         QVERIFY(!next->triedReflux());
@@ -192,16 +192,18 @@ private slots:
         const QString svg = folder.filePath(QStringLiteral("y-x.svg"));
         session->chooseFile(svg).chooseFile(QString()).chooseFile(
             folder.filePath(QStringLiteral("no/such/h-x.png")));
-        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("SaveYxDiagram")), Qt::LeftButton);
         QVERIFY(QSvgRenderer(svg).isValid());
-        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("SaveEnthalpyDiagram")),
+                          Qt::LeftButton);
         QVERIFY(session->messages.isEmpty());
         // The next diagram is offered where the last one went.
         QCOMPARE(QFileInfo(session->fileRequests.at(1).start).absolutePath(), folder.path());
-        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("SaveEnthalpyDiagram")),
+                          Qt::LeftButton);
         QCOMPARE(session->messages.size(), 1);
 
-        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("PrintDiagrams")), Qt::LeftButton);
         QCOMPARE(session->printedPictures.size(), 1);
         const QImage page = session->printedPictures.first();
         // The feed stage's row of the tables, shaded, in the lower part of the page.
@@ -210,7 +212,7 @@ private slots:
             shaded += page.pixelColor(60, y) == QColor(255, 236, 200);
         QVERIFY(shaded > 5);
         session->printerCancels = true;
-        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("PrintDiagrams")), Qt::LeftButton);
         QCOMPARE(session->messages.size(), 2);
         QCOMPARE(session->printedPictures.size(), 1);
     }

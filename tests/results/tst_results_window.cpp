@@ -57,7 +57,7 @@ private slots:
         for (QPushButton *button : {change, print, end})
             QCOMPARE(button->y(), TwipsToPixels(9300));
         // The diagrams in a row of their own, under the print button.
-        auto *diagrams = window.findChild<QPushButton *>(QStringLiteral("CommandDiagrams"));
+        auto *diagrams = window.findChild<QPushButton *>(QStringLiteral("ShowStageDiagrams"));
         QCOMPARE(diagrams->text(), QStringLiteral("Диаграммы ступеней"));
         QCOMPARE(QPoint(diagrams->x(), diagrams->width()), QPoint(print->x(), print->width()));
         QVERIFY(diagrams->y() > print->geometry().bottom());

@@ -186,7 +186,7 @@ private slots:
             QCOMPARE(WalkFirstRoad(session.platform(), ScriptOf(file)), Stop());
             shown = ShownResults();
             session->chooseFile(path);
-            QVERIFY(Click(QStringLiteral("Form23"), QStringLiteral("CommandSave")));
+            QVERIFY(Click(QStringLiteral("Form23"), QStringLiteral("SaveProblem")));
             QCOMPARE(session->messages.last().title, QStringLiteral("Задача сохранена"));
             QCOMPARE(session->fileRequests.last().start,
                      QDir(ProblemFolder()).filePath(QStringLiteral("Петрова Хт-32 Этанол - Вода.tarelin")));
