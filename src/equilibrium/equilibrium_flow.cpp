@@ -4,16 +4,6 @@
 
 #include "ui/form_base.h"
 
-QString EquilibriumDataWindowName(EquilibriumRoad road)
-{
-    return road == EquilibriumRoad::FirstEntry ? QStringLiteral("Form2") : QStringLiteral("Form26");
-}
-
-QString EquilibriumEditorName(EquilibriumRoad road)
-{
-    return road == EquilibriumRoad::FirstEntry ? QStringLiteral("Form4") : QStringLiteral("Form25");
-}
-
 void InstallEquilibriumScreens()
 {
     InstallEquilibriumEditorExits({ShowFaultyEquilibriumTable, EnterNewEquilibriumData});

@@ -13,8 +13,14 @@ void InstallEquilibriumScreens();
 enum class EquilibriumRoad { FirstEntry, Change };
 
 // The design names of the data window and of the diagram editor of each road.
-QString EquilibriumDataWindowName(EquilibriumRoad road); // Form2, Form26
-QString EquilibriumEditorName(EquilibriumRoad road);     // Form4, Form25
+inline QString EquilibriumDataWindowName(EquilibriumRoad road)
+{
+    return road == EquilibriumRoad::FirstEntry ? QStringLiteral("Form2") : QStringLiteral("Form26");
+}
+inline QString EquilibriumEditorName(EquilibriumRoad road)
+{
+    return road == EquilibriumRoad::FirstEntry ? QStringLiteral("Form4") : QStringLiteral("Form25");
+}
 
 // The diagram editor Form4 of the first-entry road, drawn and shown; the
 // feed-condition window goes back to it to correct the curve.
