@@ -160,8 +160,11 @@ bool QtPlatform::askYesNo(const QString &title, const QString &text, Answer onDi
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No);
     QAbstractButton *yes = box.button(QMessageBox::Yes);
     QAbstractButton *no = box.button(QMessageBox::No);
+    // The standard buttons only for their roles: the design's plain words.
     yes->setText(QStringLiteral("Да"));
     no->setText(QStringLiteral("Нет"));
+    yes->setIcon({});
+    no->setIcon({});
     box.setDefaultButton(QMessageBox::Yes);
     // Esc and the close button.
     box.setEscapeButton(onDismiss == Answer::Yes ? yes : no);
@@ -175,6 +178,7 @@ void QtPlatform::showMessage(const QString &title, const QString &text)
     throwIfEnded();
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("ОК"));
+    box.button(QMessageBox::Ok)->setIcon({});
     box.exec();
     throwIfEnded();
 }
